@@ -1,0 +1,8 @@
+// The parameter record SSAPAR of one procedure section.
+#pragma once
+
+namespace engine {
+
+struct SSAPAR {};
+
+}  // namespace engine
