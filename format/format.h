@@ -102,20 +102,26 @@ class RecordSink {
   // Writes one record; false when it cannot be written (a stream error, or a
   // second record or an over-long one for an internal file).
   bool put(std::string_view record);
+  // Why the last write failed: the stream, the internal file, or FMTWR's
+  // diagnostic for an invalid format text or an item that does not fit it.
+  const std::string& error() const { return error_; }
+  // Records why a write failed; returns false.
+  bool fail(std::string why);
 
  private:
   std::ostream* out_ = nullptr;
   std::string lineEnd_;
   std::string* buffer_ = nullptr;
   bool bufferWritten_ = false;
+  std::string error_;
 };
 
 // Formatted input: fills the items; Ok, ReadError (also for an invalid format
 // text) or EndOfFile.
 ReadStatus FMTRD(RecordSource& in, const Format& format, std::span<const Item> items);
 // Formatted output: writes one or more records. False when the format text is
-// invalid (format.error() says why) or a record cannot be written; the
-// programs end with a diagnostic then.
+// invalid, an item does not fit its descriptor, or a record cannot be written
+// (out.error() says why); the programs end with a diagnostic then.
 bool FMTWR(RecordSink& out, const Format& format, std::span<const Value> values);
 // List-directed input; Ok, ReadError or EndOfFile.
 ReadStatus LSTRD(RecordSource& in, std::span<const Item> items);

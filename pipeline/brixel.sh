@@ -1,3 +1,103 @@
 #!/bin/sh
-echo "brixel.sh: not built yet" >&2
-exit 1
+# Runs one analysis: trel on BASE.in, korva with the script BASE.dsk, then
+# fendex, all in the work directory, with the programs found beside this
+# script. BASE.out receives the engine's results followed by the arrow
+# results; it appears only when the run is over. When a stage fails, BASE.out
+# holds what was produced up to it and the stage's diagnostic instead.
+#
+# Usage: brixel.sh BASE [WORKDIR [DRIVE]]
+#   BASE     path of the run's files without extension (relative to the
+#            current directory)
+#   WORKDIR  directory to run in; empty or missing: the current directory
+#   DRIVE    accepted for the caller's command line; not used
+# Exit status: 0 done, 1 a stage failed, 2 usage or set-up error.
+set -u
+
+if [ "$#" -lt 1 ] || [ -z "$1" ]; then
+  echo "usage: brixel.sh BASE [WORKDIR [DRIVE]]" >&2
+  exit 2
+fi
+
+bindir=$(CDPATH='' cd -- "$(dirname -- "$0")" && pwd) || exit 2
+base=$1
+case $base in
+  /*) ;;
+  *) base=$(pwd)/$base ;;
+esac
+workdir=${2-}
+out=$base.out
+tmp=$base.out.tmp
+err=$base.err
+# The engine takes only the first 12 characters of its listing's name, so the
+# listing gets a short name in the work directory.
+listing=__korva.lst
+
+# Writes its standard input to the output under construction with CR LF line
+# ends, as the rest of the output has them.
+append_crlf() {
+  awk '{ sub(/\r$/, ""); printf "%s\r\n", $0 }' >>"$tmp"
+}
+
+# Ends the run: the output under construction becomes BASE.out.
+publish() {
+  rm -f -- "$err"
+  if ! mv -f -- "$tmp" "$out"; then
+    echo "brixel.sh: cannot create $out" >&2
+    exit 2
+  fi
+}
+
+# The lines given as arguments, then what the failing stage said.
+diagnostic() {
+  for line in "$@"; do
+    printf '%s\n' "$line"
+  done
+  if [ -f "$err" ]; then cat -- "$err"; fi
+}
+
+# A stage failed: its diagnostic goes to standard error and ends the output,
+# which is published; the script stops.
+fail() {
+  diagnostic "$@" >&2
+  diagnostic "$@" | append_crlf
+  publish
+  exit 1
+}
+
+# The engine's error and halt messages in its listing, each with the line
+# that names the script line after it.
+listing_messages() {
+  [ -f "$listing" ] || return 0
+  awk 'keep { if ($0 ~ /At line No/) print; keep = 0 }
+       /\*\*Error\*\*|\*\*Halt\*\*/ { print; keep = 1 }' "$listing"
+}
+
+trap 'rm -f -- "$tmp" "$err"; exit 130' HUP INT TERM
+
+# Nothing of an earlier run may be taken for this run's result.
+rm -f -- "$out" "$tmp" "$err"
+: >"$tmp" || exit 2
+
+if [ -n "$workdir" ] && ! cd -- "$workdir" 2>"$err"; then
+  fail "brixel.sh: cannot enter the work directory $workdir"
+fi
+rm -f -- __trel1 __trel2 __trel3 "$listing"
+
+"$bindir/trel" "$base.in" 2>"$err"
+status=$?
+[ "$status" -eq 0 ] || fail "brixel.sh: trel failed (exit status $status):"
+
+"$bindir/korva" "$listing" 2>"$err" <"$base.dsk" >"$tmp"
+status=$?
+[ "$status" -eq 0 ] || fail "brixel.sh: korva failed (exit status $status):"
+if [ ! -s __trel3 ]; then
+  listing_messages >>"$err"
+  fail "brixel.sh: korva wrote no coordinates (__trel3); see its listing $(pwd)/$listing"
+fi
+
+"$bindir/fendex" "$base.in" __trel3 2>"$err" >>"$tmp"
+status=$?
+[ "$status" -eq 0 ] || fail "brixel.sh: fendex failed (exit status $status):"
+
+publish
+exit 0

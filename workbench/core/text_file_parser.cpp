@@ -1,0 +1,48 @@
+// A forward-only scanner over the pipeline output: keywords and fixed-point numbers.
+#include "text_file_parser.h"
+
+#include <QFile>
+
+#include "errors.h"
+#include "numbers.h"
+
+TTextFileParser TTextFileParser::FromFile(const QString& fileName) {
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly)) throw EBrixError(QStringLiteral("Cannot open file %1").arg(fileName));
+  return TTextFileParser(file.readAll());
+}
+
+void TTextFileParser::FindKeyword(const QByteArray& word) {
+  qsizetype matched = 0;
+  while (!EndOfFile() && matched < word.size()) matched = Next() == word[matched] ? matched + 1 : 0;
+}
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+double TTextFileParser::ReadNumber() {
+  QByteArray text;
+  bool atDigit = false;
+  while (!atDigit && !EndOfFile()) {
+    Next();
+    if (Current == '-' || Current == '.') {
+      text = QByteArray(1, Current);
+      if (EndOfFile()) break;
+      Next();
+      if (!IsDigit(Current)) text.clear();  // that byte is not looked at again
+    }
+    atDigit = IsDigit(Current);
+  }
+  if (atDigit) {
+    for (;;) {
+      text += Current;
+      if (EndOfFile()) break;
+      Next();  // the byte that ends the number is consumed
+      if (Current != '.' && !IsDigit(Current)) break;
+    }
+  }
+  return StrToFloat(QString::fromLatin1(text));
+}

@@ -1,0 +1,29 @@
+// A forward-only scanner over the pipeline output: keywords and fixed-point numbers.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class TTextFileParser {
+ public:
+  explicit TTextFileParser(QByteArray bytes) : bytes_(std::move(bytes)) {}
+  // Reads the whole file, opened read-only; raises EBrixError "Cannot open file %s".
+  static TTextFileParser FromFile(const QString& fileName);
+
+  bool EndOfFile() const { return pos_ >= bytes_.size(); }
+  // Advances past the first occurrence of word; a mismatching byte is not retried as the
+  // word's first character. Without an occurrence the scanner ends at the end of the file.
+  void FindKeyword(const QByteArray& word);
+  // The next number: an optional "-" or "." directly before a digit, then digits and points.
+  // Raises EConvertError when the file ends before a number or the text does not convert.
+  double ReadNumber();
+
+ private:
+  char Next() { return Current = bytes_[pos_++]; }
+
+  QByteArray bytes_;
+  qsizetype pos_ = 0;
+
+ public:
+  char Current = 0;  // the byte read last
+};
