@@ -33,8 +33,8 @@ std::string arrowReport(const ArrowResult& result) {
   text += std::string(" CORRELATIONS") + kLineEnd;
   for (size_t j = 0; j < result.arrows.size(); ++j) {
     const Arrow& arrow = result.arrows[j];
-    text += formatted("%5zu %9.4f %9.4f", j + 1, arrow.correlation, shownAngle(arrow.angle)) +
-            kLineEnd;
+    text +=
+        formatted("%5zu %9.4f %9.4f", j + 1, arrow.correlation, shownAngle(arrow.angle)) + kLineEnd;
   }
   text += formatted(" AVERAGE %9.4f", result.averageCorrelation) + kLineEnd;
   return text;

@@ -105,7 +105,8 @@ bool computeArrows(std::span<const Point> points, const trel::Table& data, Arrow
     }
     result.arrows.push_back(arrowOf(points, result.gravity, scatter, data, j));
     if (!std::isfinite(result.arrows.back().correlation)) {
-      problem = {0, "variable " + std::to_string(j) + ": the numbers are too large to compute with"};
+      problem = {0,
+                 "variable " + std::to_string(j) + ": the numbers are too large to compute with"};
       return false;
     }
     sum += result.arrows.back().correlation;

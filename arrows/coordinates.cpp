@@ -13,7 +13,9 @@
 namespace fendex {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 // The next line of text from pos, which moves past its end (CR LF, LF or CR).
 std::string_view nextLine(std::string_view text, size_t& pos) {

@@ -41,8 +41,7 @@ bool readTable(const std::string& file, trel::Body& body, std::ostream& err) {
   format::RecordSource source(in);
   trel::Header header;
   trel::Problem problem;
-  if (!trel::readHeader(source, header, problem) ||
-      !trel::readBody(source, header, body, problem))
+  if (!trel::readHeader(source, header, problem) || !trel::readBody(source, header, body, problem))
     return report(err, file, problem);
   if (header.divflg == 1) trel::applyDivisor(body);
   return true;

@@ -79,7 +79,9 @@ struct Timing {
   double cpu = 0;    // ms of user and system time of the program and its children
 };
 
-double milliseconds(const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; }
+double milliseconds(const timeval& t) {
+  return t.tv_sec * 1e3 + t.tv_usec / 1e3;
+}
 
 // Runs a program in dir with its output discarded.
 Timing timedRun(const std::vector<std::string>& args, const fs::path& dir) {
@@ -108,8 +110,7 @@ Timing timedRun(const std::vector<std::string>& args, const fs::path& dir) {
 // Best and median wall and processor times of the runs of one command (the
 // processor time does not depend on what else the machine is doing); false
 // when a run fails.
-bool report(const char* what, const std::vector<std::string>& args, const fs::path& dir,
-            int runs) {
+bool report(const char* what, const std::vector<std::string>& args, const fs::path& dir, int runs) {
   std::vector<double> wall, cpu;
   for (int r = 0; r < runs; ++r) {
     const Timing t = timedRun(args, dir);
@@ -144,8 +145,9 @@ int main(int argc, char** argv) {
   const std::vector<std::string> pipeline = {"/bin/sh", (bin / "brixel.sh").string(),
                                              (dir / "run").string(), dir.string() + "/", ""};
   if (!report("pipeline brixel.sh, 200 x 30", pipeline, dir, runs)) {
-    std::printf("the pipeline does not run through yet (korva cannot run the script);\n"
-                "timing trel and fendex alone on 200 x 30, with stand-in coordinates:\n");
+    std::printf(
+        "the pipeline does not run through yet (korva cannot run the script);\n"
+        "timing trel and fendex alone on 200 x 30, with stand-in coordinates:\n");
     writeCoordinates(dir / "coords", 200);
     if (!report("  trel, 200 x 30", {trel, "run.in"}, dir, runs) ||
         !report("  fendex, 200 x 30", {fendex, "run.in", "coords"}, dir, runs))

@@ -36,7 +36,8 @@ int main(int argc, char* argv[]) {
   QTemporaryDir scratch;
   QDir().mkdir(scratch.filePath("tables"));
   QDir().mkdir(scratch.filePath("work"));
-  QFile::setPermissions(scratch.filePath("work"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  QFile::setPermissions(scratch.filePath("work"),
+                        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   WriteTables(scratch.filePath("tables"), tables, 50, 10);
 
   QProcess brixview;
@@ -54,9 +55,10 @@ int main(int argc, char* argv[]) {
   std::printf("brixview -fastbatch, %d tables of 50 x 10: %.3f s total, %.1f ms per table\n",
               tables, seconds, 1000 * seconds / tables);
   if (brixview.exitCode() != 0) {
-    std::printf("exit status %d, %d tables failed: the figures time the failure path, not the "
-                "analyses. First message:\n%s\n",
-                brixview.exitCode(), failed, errors.left(errors.indexOf('\n')).constData());
+    std::printf(
+        "exit status %d, %d tables failed: the figures time the failure path, not the "
+        "analyses. First message:\n%s\n",
+        brixview.exitCode(), failed, errors.left(errors.indexOf('\n')).constData());
   }
   return 0;
 }

@@ -111,22 +111,34 @@ bool renderFixed(char* out, int width, int decimals, const Digits& digits, char 
   return true;
 }
 
-// The exponent part ("E+05", "+105", "E+0005"); its length, or 0 when the
-// exponent does not fit.
-int exponentText(char* text, const NumberStyle& style, int exponent) {
-  int magnitude = std::abs(exponent);
-  int places = style.exponentDigits > 0 ? style.exponentDigits : magnitude <= 99 ? 2 : 3;
-  int needed = 1;
-  for (int rest = magnitude / 10; rest != 0; rest /= 10) ++needed;
-  if (needed > places) return 0;
-  char* p = text;
-  if (style.exponentDigits > 0 || magnitude <= 99)
-    *p++ = 'E';  // D editing writes the same form as E
-  *p++ = exponent < 0 ? '-' : '+';
-  for (int i = places - 1; i >= 0; --i, magnitude /= 10)
-    p[i] = static_cast<char>('0' + magnitude % 10);
-  return static_cast<int>(p - text) + places;
-}
+// The exponent part of E output: "E+05", "+105" (three digits leave no room
+// for the letter), or with Ee the letter, the sign and e digits.
+struct ExponentPart {
+  int value;
+  int places;
+  bool letter;
+
+  int length() const { return (letter ? 2 : 1) + places; }
+
+  // False when the exponent has more digits than the form allows.
+  bool choose(const NumberStyle& style, int exponent) {
+    value = exponent;
+    int magnitude = std::abs(exponent);
+    places = style.exponentDigits > 0 ? style.exponentDigits : magnitude <= 99 ? 2 : 3;
+    letter = style.exponentDigits > 0 || magnitude <= 99;
+    int needed = 1;
+    for (int rest = magnitude / 10; rest != 0; rest /= 10) ++needed;
+    return needed <= places;
+  }
+
+  void put(char* p) const {
+    if (letter) *p++ = 'E';  // D editing writes the same form as E
+    *p++ = value < 0 ? '-' : '+';
+    int magnitude = std::abs(value);
+    for (int i = places - 1; i >= 0; --i, magnitude /= 10)
+      p[i] = static_cast<char>('0' + magnitude % 10);
+  }
+};
 
 }  // namespace
 
@@ -162,12 +174,12 @@ void writeExponent(char* out, const NumberStyle& style, double value) {
   if (!std::isfinite(value) || k <= -d || k >= d + 2) return fillAsterisks(out, style.width);
   Digits digits = exactDigits(std::fabs(value));
   digits.round(k <= 0 ? d + k : d + 1);
-  char exponent[16];
-  int exponentLength = exponentText(exponent, style, digits.count == 0 ? 0 : digits.exponent - k);
-  if (exponentLength == 0) return fillAsterisks(out, style.width);
+  ExponentPart exponent;
+  if (!exponent.choose(style, digits.count == 0 ? 0 : digits.exponent - k))
+    return fillAsterisks(out, style.width);
 
   char sign = signOf(value < 0, style.plus);
-  long length = (sign ? 1 : 0) + (k > 0 ? d + 2L : d + 1L) + exponentLength;
+  long length = (sign ? 1 : 0) + (k > 0 ? d + 2L : d + 1L) + exponent.length();
   bool leadingZero = k <= 0 && length < style.width;
   if (length + leadingZero > style.width) return fillAsterisks(out, style.width);
   char* p = out + style.width - length - leadingZero;
@@ -179,7 +191,7 @@ void writeExponent(char* out, const NumberStyle& style, double value) {
   *p++ = '.';
   for (int i = 0; i < -k; ++i) *p++ = '0';
   for (long i = 0, n = k > 0 ? d - k + 1 : d + k; i < n; ++i) *p++ = digits.at(digit++);
-  std::memcpy(p, exponent, exponentLength);
+  exponent.put(p);
 }
 
 void writeGeneral(char* out, const NumberStyle& style, double value) {

@@ -3,7 +3,8 @@
 # fendex, all in the work directory, with the programs found beside this
 # script. BASE.out receives the engine's results followed by the arrow
 # results; it appears only when the run is over. When a stage fails, BASE.out
-# holds what was produced up to it and the stage's diagnostic instead.
+# holds what was produced up to it and the stage's diagnostic instead. The
+# engine's listing goes to __korva.lst in the work directory.
 #
 # Usage: brixel.sh BASE [WORKDIR [DRIVE]]
 #   BASE     path of the run's files without extension (relative to the

@@ -40,14 +40,12 @@ bool checkCounts(const Header& header, Problem& problem) {
   return true;
 }
 
-bool readDataFormat(format::RecordSource& in, const Header& header, Body& body,
-                    Problem& problem) {
+bool readDataFormat(format::RecordSource& in, const Header& header, Body& body, Problem& problem) {
   const int lines = header.fmtlin == 2 ? 2 : 1;
   std::string text(static_cast<size_t>(lines * kFormatPiecesPerLine * kFormatPiece), ' ');
   const Item items[] = {Item::text(text.data(), kFormatPiece, lines * kFormatPiecesPerLine)};
-  const ReadStatus status =
-      format::FMTRD(in, format::Format::cached(lines == 2 ? kTwoFormatLines : kOneFormatLine),
-                    items);
+  const ReadStatus status = format::FMTRD(
+      in, format::Format::cached(lines == 2 ? kTwoFormatLines : kOneFormatLine), items);
   if (status != ReadStatus::Ok)
     return fail(problem, failedLine(in, status),
                 lines == 2 ? "end of file; expected two data format lines"
@@ -67,16 +65,16 @@ bool readDivisor(format::RecordSource& in, Body& body, Problem& problem) {
   return true;
 }
 
-bool readObservation(format::RecordSource& in, const format::Format& dataFormat, int i,
-                     Body& body, Problem& problem) {
+bool readObservation(format::RecordSource& in, const format::Format& dataFormat, int i, Body& body,
+                     Problem& problem) {
   Table& data = body.data;
   const Item items[] = {Item::reals(data.row(i), data.variables())};
   const ReadStatus status = format::FMTRD(in, dataFormat, items);
   const std::string which = "observation " + std::to_string(i);
   if (status == ReadStatus::EndOfFile)
-    return fail(problem, failedLine(in, status),
-                "end of file; " + which + " of " + std::to_string(data.observations()) +
-                    " is missing");
+    return fail(
+        problem, failedLine(in, status),
+        "end of file; " + which + " of " + std::to_string(data.observations()) + " is missing");
   if (status != ReadStatus::Ok)
     return fail(problem, in.recordsRead(),
                 which + ": a field does not fit the data format " + body.dataFormat);

@@ -15,8 +15,7 @@ constexpr std::string_view kDataLine = "(9F6.1)";
 constexpr std::string_view kStatisticsLine = "(12F10.3)";
 constexpr std::string_view kDistanceRow = "(10F8.4)";
 
-bool writeReals(format::RecordSink& out, std::string_view layout, const float* values,
-                int count) {
+bool writeReals(format::RecordSink& out, std::string_view layout, const float* values, int count) {
   const Value items[] = {Value::reals(values, count)};
   return format::FMTWR(out, Format::cached(layout), items);
 }

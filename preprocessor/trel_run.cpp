@@ -21,7 +21,9 @@ bool fail(Problem& problem, std::string text) {
   return false;
 }
 
-bool writeFailure(Problem& problem) { return fail(problem, "an output record cannot be written"); }
+bool writeFailure(Problem& problem) {
+  return fail(problem, "an output record cannot be written");
+}
 
 // Means and standard deviations, then the distances of the standardised values.
 bool transformAndWrite(const Header& header, const Body& body, format::RecordSink& listing,
@@ -31,8 +33,10 @@ bool transformAndWrite(const Header& header, const Body& body, format::RecordSin
   const bool centreOnly = header.noscal == 1;
   if (const int j = firstVariableWithoutSpread(statistics); j != 0 && !centreOnly)
     return fail(problem, "variable " + std::to_string(j) +
-                             " has no spread (its standard deviation is 0), so it cannot be "
-                             "scaled");
+                             (statistics.sd[j - 1] == 0.0f
+                                  ? " has no spread (its standard deviation is 0)"
+                                  : ": its standard deviation cannot be computed") +
+                             ", so it cannot be scaled");
   const float p = header.p > 0.0f ? header.p : 1.0f;
   const DistanceMatrix dist = computeDistances(standardise(body.data, statistics, centreOnly), p);
   return writeDistances(listing, matrix, dist) || writeFailure(problem);

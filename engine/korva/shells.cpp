@@ -41,9 +41,41 @@ void SHELLS(int INIT, int N, Span1<const float> KEY, Span1<int32_t> PERM, Span1<
 
 SortScratch::SortScratch(int N)
     : packed(static_cast<size_t>(std::max(N, 1))),
+      spare(packed.size()),
       position(packed.size()),
       next(packed.size()),
-      count(packed.size() / 2 + 1) {}
+      count(std::max<size_t>(packed.size() / 2 + 1, 2048)) {}
+
+namespace {
+
+// Sorts ORDER by the key in its upper 32 bits (three passes of 11 bits).
+void radixSortByKey(std::vector<uint64_t>& order, std::vector<uint64_t>& spare, size_t n,
+                    std::vector<int32_t>& count) {
+  for (int shift = 32; shift < 64; shift += 11) {
+    std::fill_n(count.begin(), 2048, 0);
+    for (size_t k = 0; k < n; ++k) ++count[(order[k] >> shift) & 2047u];
+    int32_t sum = 0;
+    for (size_t b = 0; b < 2048; ++b) {
+      const int32_t c = count[b];
+      count[b] = sum;
+      sum += c;
+    }
+    for (size_t k = 0; k < n; ++k) spare[static_cast<size_t>(count[(order[k] >> shift) & 2047u]++)] = order[k];
+    std::swap(order, spare);
+  }
+}
+
+// x mod g; for x below 2^16 by one multiplication instead of a division.
+struct Divider {
+  explicit Divider(uint32_t g) : g(g), inverse((uint64_t{1} << 32) / g + 1) {}
+  uint32_t remainder(uint32_t x) const {
+    return x < 65536u ? x - g * static_cast<uint32_t>((x * inverse) >> 32) : x % g;
+  }
+  uint32_t g;
+  uint64_t inverse;
+};
+
+}  // namespace
 
 // Each pass of SHELLS with gap g is an insertion sort of every chain of
 // positions p, p + g, p + 2g, ..., exchanging only strictly smaller keys: a
@@ -51,38 +83,44 @@ SortScratch::SortScratch(int N)
 // the positions before the pass, and is computed here directly: walking
 // the elements in the order of (key, position before the pass), each one
 // takes the next free place of its chain. Only elements of equal key need
-// their order refreshed from one pass to the next.
+// their order refreshed from one pass to the next; without equal keys the
+// result is simply the order of the keys.
 void sortByKey(int N, Span1<const float> KEY, Span1<int32_t> PERM, Span1<const float> WGT,
                SortScratch& scratch) {
   const auto n = static_cast<size_t>(N);
   std::vector<uint64_t>& order = scratch.packed;
-  std::vector<int32_t>& pos = scratch.position;
-  std::vector<int32_t>& newPos = scratch.next;
   for (size_t i = 0; i < n; ++i) {
     order[i] = (uint64_t{orderedBits(effectiveKey(KEY, WGT, static_cast<int>(i) + 1))} << 32) | i;
-    pos[i] = static_cast<int32_t>(i);
   }
-  std::sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(n));
+  radixSortByKey(order, scratch.spare, n, scratch.count);
   const auto keyOf = [&](size_t k) { return order[k] >> 32; };
   const auto element = [&](size_t k) { return static_cast<size_t>(order[k] & 0xffffffffu); };
-  for (int g = N / 2; g > 0; g /= 2) {
-    // Equal keys in the order of their current positions.
-    for (size_t s = 0; s < n;) {
-      size_t e = s + 1;
-      while (e < n && keyOf(e) == keyOf(s)) ++e;
-      if (e - s > 1) {
-        std::sort(order.begin() + static_cast<std::ptrdiff_t>(s), order.begin() + static_cast<std::ptrdiff_t>(e),
-                  [&](uint64_t a, uint64_t b) { return pos[a & 0xffffffffu] < pos[b & 0xffffffffu]; });
-      }
-      s = e;
+  std::vector<std::pair<size_t, size_t>>& ties = scratch.ties;
+  ties.clear();
+  for (size_t s = 0, e = 1; s < n; s = e++) {
+    while (e < n && keyOf(e) == keyOf(s)) ++e;
+    if (e - s > 1) ties.emplace_back(s, e);
+  }
+  std::vector<int32_t>& pos = scratch.position;
+  std::vector<int32_t>& newPos = scratch.next;
+  for (size_t i = 0; i < n && !ties.empty(); ++i) pos[i] = static_cast<int32_t>(i);
+  for (int g = N / 2; g > 0 && !ties.empty(); g /= 2) {
+    for (const auto& [s, e] : ties) {
+      std::sort(order.begin() + static_cast<std::ptrdiff_t>(s), order.begin() + static_cast<std::ptrdiff_t>(e),
+                [&](uint64_t a, uint64_t b) { return pos[a & 0xffffffffu] < pos[b & 0xffffffffu]; });
     }
     std::fill_n(scratch.count.begin(), g, 0);
+    const Divider chainOf(static_cast<uint32_t>(g));
     for (size_t k = 0; k < n; ++k) {
       const size_t x = element(k);
-      const int32_t chain = pos[x] % g;
-      newPos[x] = chain + g * scratch.count[static_cast<size_t>(chain)]++;
+      const uint32_t chain = chainOf.remainder(static_cast<uint32_t>(pos[x]));
+      newPos[x] = static_cast<int32_t>(chain) + g * scratch.count[chain]++;
     }
     std::swap(pos, newPos);
+  }
+  if (ties.empty()) {
+    for (size_t k = 0; k < n; ++k) PERM(static_cast<int>(k) + 1) = static_cast<int32_t>(element(k) + 1);
+    return;
   }
   for (size_t x = 0; x < n; ++x) PERM(pos[x] + 1) = static_cast<int32_t>(x + 1);
 }

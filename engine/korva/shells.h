@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "engine/korva/views.h"
@@ -21,8 +22,9 @@ uint32_t orderedBits(float KEY);
 // Scratch of sortByKey for up to N elements, taken once.
 struct SortScratch {
   explicit SortScratch(int N);
-  std::vector<uint64_t> packed;
+  std::vector<uint64_t> packed, spare;
   std::vector<int32_t> position, next, count;
+  std::vector<std::pair<size_t, size_t>> ties;  // runs of equal keys in the sorted order
 };
 
 // SHELLS with INIT 0 in O(N log N): the same permutation, computed pass by

@@ -36,7 +36,9 @@ std::vector<double> linear(const std::vector<Point>& points, double a, double b,
 }
 
 // How far apart two directions are, in degrees, across the 0/360 seam.
-double angleBetween(double a, double b) { return std::fabs(std::remainder(a - b, 360.0)); }
+double angleBetween(double a, double b) {
+  return std::fabs(std::remainder(a - b, 360.0));
+}
 
 TEST(Arrows, LinearVariablePointsAlongItsGradientInEveryQuadrant) {
   for (const double degrees : {0.0, 30.0, 90.0, 120.0, 180.0, 210.0, 270.0, 300.0, 359.0}) {
@@ -73,8 +75,8 @@ TEST(Arrows, PartialFitAndAverage) {
   const std::vector<Point> square = {{0, 0}, {1, 0}, {0, 1}, {1, 1}};
   ArrowResult result;
   trel::Problem problem;
-  ASSERT_TRUE(fendex::computeArrows(
-      square, tableOf({{1, 0, -1, 2}, {0, 0, 1, 1}, {1, -1, -1, 1}}), result, problem));
+  ASSERT_TRUE(fendex::computeArrows(square, tableOf({{1, 0, -1, 2}, {0, 0, 1, 1}, {1, -1, -1, 1}}),
+                                    result, problem));
   ASSERT_EQ(result.arrows.size(), 3u);
   EXPECT_NEAR(result.arrows[0].correlation, std::sqrt(0.2), 1e-12);
   EXPECT_NEAR(result.arrows[0].angle, 0.0, 1e-9);

@@ -21,7 +21,8 @@ const char* kInput =
     "  110 -100\r\n"
     "  110    0\r\n"
     "  210 -100\r\n";
-const char* kCoordinates = "  10.00  10.00\r\n  20.00  10.00\r\n  10.00  20.00\r\n  20.00  20.00\r\n";
+const char* kCoordinates =
+    "  10.00  10.00\r\n  20.00  10.00\r\n  10.00  20.00\r\n  20.00  20.00\r\n";
 
 class FendexProgram : public testing::Test {
  protected:
@@ -69,15 +70,15 @@ TEST_F(FendexProgram, FaultyFilesAreNamedWithTheirLine) {
   dir.write("run.in", kInput);
   const std::string coords = path("coords");
   const Case cases[] = {
-      {"10 10\n20 10\n10 20\n", coords + ": holds 3 points but " + path("run.in") +
-                                    " has 4 observations"},
+      {"10 10\n20 10\n10 20\n",
+       coords + ": holds 3 points but " + path("run.in") + " has 4 observations"},
       {"10 10\n20 10\n10 20\n20 20\n30 30\n", coords + ": holds 5 points but "},
       {"10 10\n20 10 5\n10 20\n20 20\n", coords + ":2: expected the two coordinates of a point, "
                                                   "found \"20 10 5\""},
       {"10 10\n20 10\n*******  20.00\n20 20\n", coords + ":3: expected the two coordinates"},
       {"10 10\n20 nan\n10 20\n20 20\n", coords + ":2: expected the two coordinates"},
-      {"10 10\n10 10\n10 10\n10 10\n", coords + " with " + path("run.in") +
-                                           ": the coordinates have no spread"},
+      {"10 10\n10 10\n10 10\n10 10\n",
+       coords + " with " + path("run.in") + ": the coordinates have no spread"},
   };
   for (const Case& c : cases) {
     dir.write("coords", c.coordinates);

@@ -56,6 +56,7 @@ TEST(FormatWriteNumbers, RealsEditedByFAndE) {
       {"(-1PE10.3)", 1234.5f, " 0.012E+05"},
       {"(5PE10.3)", 1234.5f, "**********"},  // scale factor out of range for E
       {"(E12.3E3)", 1234.5f, "  0.123E+004"},
+      {"(E20.3E12)", 1234.5f, " 0.123E+000000000004"},
       {"(E9.3E1)", 1e12f, "*********"},  // exponent 13 needs two digits
       {"(D10.3)", 1234.5f, " 0.123E+04"},
       {"(E6.3)", 1.0f, "******"},

@@ -27,7 +27,8 @@ const char* kInput =
     "   11    0\r\n"
     "   21  -10\r\n";
 const char* kScript = "$FOR XN = X4\r\n$END\r\n";
-const char* kCoordinates = "  10.00  10.00\r\n  20.00  10.00\r\n  10.00  20.00\r\n  20.00  20.00\r\n";
+const char* kCoordinates =
+    "  10.00  10.00\r\n  20.00  10.00\r\n  10.00  20.00\r\n  20.00  20.00\r\n";
 const char* kPage =
     " Number of variables ....................    4\r\n"
     " Coefficient of Alienation .............. 0.00000\r\n"
@@ -94,8 +95,8 @@ class Brixel : public testing::Test {
   // base and work directory arguments; returns its exit status.
   int runScript(const std::string& cwd, const std::string& base, const std::string& workdir) {
     const std::string command = "cd '" + (dir / cwd).string() + "' && /bin/sh '" +
-                                (dir / "bin/brixel.sh").string() + "' '" + base + "' '" +
-                                workdir + "' '' 2>/dev/null";
+                                (dir / "bin/brixel.sh").string() + "' '" + base + "' '" + workdir +
+                                "' '' 2>/dev/null";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
@@ -134,17 +135,28 @@ TEST_F(Brixel, FailingStageLeavesItsDiagnosticAndNothingEarlier) {
   const std::string header = std::string(kInput).substr(0, std::string(kInput).find('\n') + 1);
   const std::string bad = header + "(2Q5.0)\r\n";
   const Case cases[] = {
-      {"trel", kGoodEngine, bad, kCoordinates,
+      {"trel",
+       kGoodEngine,
+       bad,
+       kCoordinates,
        {"brixel.sh: trel failed (exit status 1):",
         "trel: " + work("run one.in") + ":2: the data format is not valid"}},
-      {"korva", kCrashingEngine, kInput, kCoordinates,
+      {"korva",
+       kCrashingEngine,
+       kInput,
+       kCoordinates,
        {"brixel.sh: korva failed (exit status 3):", "korva: out of memory"}},
-      {"korva without coordinates", kEngineWithErrors, kInput, kCoordinates,
+      {"korva without coordinates",
+       kEngineWithErrors,
+       kInput,
+       kCoordinates,
        {" Number of variables ....................    4",
-        "brixel.sh: korva wrote no coordinates (__trel3); see its listing " +
-            work("__korva.lst"),
+        "brixel.sh: korva wrote no coordinates (__trel3); see its listing " + work("__korva.lst"),
         " **Error** Unknown keyword", "           ---- At line No. _  3_"}},
-      {"fendex", kGoodEngine, kInput, "  10.00  10.00\r\n  20.00  10.00\r\n",
+      {"fendex",
+       kGoodEngine,
+       kInput,
+       "  10.00  10.00\r\n  20.00  10.00\r\n",
        {" Number of variables ....................    4",
         "brixel.sh: fendex failed (exit status 1):",
         "fendex: __trel3: holds 2 points but " + work("run one.in") + " has 4 observations"}},

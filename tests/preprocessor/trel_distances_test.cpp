@@ -13,18 +13,18 @@ namespace {
 
 // Six observations of three variables.
 const std::vector<std::vector<double>> kData = {
-    {1.00, 2.50, 10.00}, {2.00, 3.50, 9.00}, {4.00, 1.00, 12.50},
+    {1.00, 2.50, 10.00}, {2.00, 3.50, 9.00},  {4.00, 1.00, 12.50},
     {3.50, 0.50, 7.25},  {0.25, 4.00, 11.00}, {5.00, 2.00, 8.00},
 };
 
 struct Case {
   const char* name;
-  const char* pField;       // columns 7-9 of the header
-  double order;             // the order the distances must have
-  bool centreOnly;          // NOSCAL
-  double divisor;           // 0: no divisor line
+  const char* pField;  // columns 7-9 of the header
+  double order;        // the order the distances must have
+  bool centreOnly;     // NOSCAL
+  double divisor;      // 0: no divisor line
   std::vector<std::string> formatLines;
-  int valuesPerLine;        // how the data lines hold an observation
+  int valuesPerLine;  // how the data lines hold an observation
 };
 
 const Case kCases[] = {
@@ -41,9 +41,8 @@ const Case kCases[] = {
 
 std::string inputFor(const Case& c) {
   char header[32];
-  std::snprintf(header, sizeof header, "%3zu%3zu%s%d%d%d", kData.size(), kData[0].size(),
-                c.pField, c.centreOnly ? 1 : 0, c.divisor != 0 ? 1 : 0,
-                c.formatLines.size() == 2 ? 2 : 0);
+  std::snprintf(header, sizeof header, "%3zu%3zu%s%d%d%d", kData.size(), kData[0].size(), c.pField,
+                c.centreOnly ? 1 : 0, c.divisor != 0 ? 1 : 0, c.formatLines.size() == 2 ? 2 : 0);
   std::vector<std::string> lines = {header};
   for (const std::string& f : c.formatLines) lines.push_back(f);
   if (c.divisor != 0) lines.push_back(std::to_string(static_cast<int>(c.divisor)) + ".");

@@ -46,6 +46,10 @@ const Case kCases[] = {
      {"  3  2  1", "(2F4.0)", "   1   5", "   2   5", "   3   5"},
      0,
      "variable 2 has no spread (its standard deviation is 0), so it cannot be scaled"},
+    {"VariableBeyondSinglePrecisionSquares",
+     {"  3  2  1", "(2F6.0)", "     1  1E30", "     2 -1E30", "     3  1E30"},
+     0,
+     "variable 2: its standard deviation cannot be computed, so it cannot be scaled"},
 };
 
 class TrelErrors : public testing::TestWithParam<Case> {};

@@ -14,8 +14,8 @@ using Lines = std::vector<std::string>;
 
 TEST(TrelListing, WholeListingOfASmallTable) {
   const std::string title = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789abcdefghijklmnopqrstuvwxyz01";
-  const TrelOutput out = runTrel(crlfText({"  3  2      " + std::string(5, ' ') + title,
-                                           "(2f4.0)", "   1   2", "   2   4", "   3   9"}));
+  const TrelOutput out = runTrel(crlfText({"  3  2      " + std::string(5, ' ') + title, "(2f4.0)",
+                                           "   1   2", "   2   4", "   3   9"}));
   ASSERT_TRUE(out.ok) << out.problem.text;
   // Of each title field only its last four columns are held: title characters
   // 1-4, 11-14, 21-24 and so on, each echoed right-justified in ten columns.
@@ -40,8 +40,8 @@ TEST(TrelListing, OrderIsEchoedAsRead) {
     const char* field;
     const char* echoed;
   };
-  for (const Case& c : {Case{"   ", " 0.0"}, Case{"1.5", " 1.5"}, Case{" -2", "-2.0"},
-                        Case{" 12", "12.0"}}) {
+  for (const Case& c :
+       {Case{"   ", " 0.0"}, Case{"1.5", " 1.5"}, Case{" -2", "-2.0"}, Case{" 12", "12.0"}}) {
     const TrelOutput out =
         runTrel(crlfText({std::string("  2  1") + c.field, "(F4.0)", "   1", "   2"}));
     ASSERT_TRUE(out.ok) << out.problem.text;
@@ -70,7 +70,8 @@ TEST(TrelListing, CentredOnlyStillListsStandardDeviations) {
 
 TEST(TrelListing, ElevenObservationsTakeTwoLinesPerRow) {
   Lines input = {" 11  1  1", "(F4.0)"};
-  for (int i = 1; i <= 11; ++i) input.push_back(std::string(i < 10 ? "   " : "  ") + std::to_string(i));
+  for (int i = 1; i <= 11; ++i)
+    input.push_back(std::string(i < 10 ? "   " : "  ") + std::to_string(i));
   const TrelOutput out = runTrel(crlfText(input));
   ASSERT_TRUE(out.ok) << out.problem.text;
   const Lines rows = crlfLines(out.matrix);

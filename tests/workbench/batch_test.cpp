@@ -60,16 +60,18 @@ TEST_F(BatchTest, AnalysesEveryTableAndGoesOnAfterAFailure) {
   EXPECT_EQ(outcome.tables, 3);
   EXPECT_EQ(outcome.failed, 1);
   EXPECT_EQ(launcher.starts, 2);
-  EXPECT_EQ(errors, tables() +
-                        "/a.tbl: An Error Occured in analyzed row 2, analyzed column 2: The value 'x' "
-                        "is not a valid number.\nMake sure that a number appears in every square "
-                        "whose row and column are marked as being 'In' the analysis. Mark rows and "
-                        "columns that contain words as 'Out', or as 'Name' if you would like to "
-                        "use them as titles.\n");
+  EXPECT_EQ(errors,
+            tables() +
+                "/a.tbl: An Error Occured in analyzed row 2, analyzed column 2: The value 'x' "
+                "is not a valid number.\nMake sure that a number appears in every square "
+                "whose row and column are marked as being 'In' the analysis. Mark rows and "
+                "columns that contain words as 'Out', or as 'Name' if you would like to "
+                "use them as titles.\n");
   for (const char* file : {"b.tbl", "c.TBL"}) {
     const QString prefix = tables() + "/" + file;
     EXPECT_TRUE(ReadBytes(prefix + ".obs").startsWith("  100.0000    62.5000\r\n"));
-    EXPECT_EQ(ReadBytes(prefix + ".var"), "  47       0.931\r\n 182       0.812\r\n 301       0.600\r\n");
+    EXPECT_EQ(ReadBytes(prefix + ".var"),
+              "  47       0.931\r\n 182       0.812\r\n 301       0.600\r\n");
     EXPECT_EQ(ReadBytes(prefix + ".coa"), "0.0832\r\n");
   }
   EXPECT_FALSE(QFile::exists(tables() + "/a.tbl.obs"));
@@ -134,7 +136,8 @@ TEST(BrixviewProgram, CommandLineMessagesAndExitStatus) {
       {{"-fullbatch", dir.file("none")}, noDirectory},
       {{"-fastbatch"}, noDirectory},
       {{"-fullbatch", dir.path()}, "The full batch mode needs the plot window"},
-      {{"-FASTBATCH", dir.path()}, QString::fromLatin1(kUnknownOptionMessage) + "\nThe interactive"},
+      {{"-FASTBATCH", dir.path()},
+       QString::fromLatin1(kUnknownOptionMessage) + "\nThe interactive"},
       {{}, "The interactive workbench is not built yet"},
   };
   for (const Case& c : cases) {

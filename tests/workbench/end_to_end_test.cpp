@@ -32,17 +32,20 @@ QString PipelineNotReady() {
 
 QList<double> NumbersOf(const QString& line) {
   QList<double> numbers;
-  for (const QString& field : line.split(u' ', Qt::SkipEmptyParts)) numbers.append(field.toDouble());
+  for (const QString& field : line.split(u' ', Qt::SkipEmptyParts))
+    numbers.append(field.toDouble());
   return numbers;
 }
 
 // The point lines of the engine's coordinates table, read independently of the workbench's
 // reader: serial number, distance from the centroid, x, y.
 QList<QList<double>> PointLines(const QString& out) {
-  static const QRegularExpression point(QStringLiteral(R"(^\s+\d+\s+[\d.]+\s+-?[\d.]+\s+-?[\d.]+\s*$)"));
+  static const QRegularExpression point(
+      QStringLiteral(R"(^\s+\d+\s+[\d.]+\s+-?[\d.]+\s+-?[\d.]+\s*$)"));
   QList<QList<double>> points;
   const QString table = out.mid(out.indexOf(QStringLiteral("Plotted Coordinates")));
-  for (const QString& line : table.left(table.indexOf(QStringLiteral("VARIABLES"))).split(QRegularExpression("\r?\n")))
+  for (const QString& line :
+       table.left(table.indexOf(QStringLiteral("VARIABLES"))).split(QRegularExpression("\r?\n")))
     if (point.match(line).hasMatch()) points.append(NumbersOf(line));
   return points;
 }
@@ -56,7 +59,8 @@ QStringList CrLfLines(const QByteArray& bytes) {
 
 TEST(EndToEnd, FastBatchExportsAgreeWithThePipelineOutput) {
   const QString notReady = PipelineNotReady();
-  if (!notReady.isEmpty()) GTEST_SKIP() << "the real pipeline cannot run yet: " << notReady.toStdString();
+  if (!notReady.isEmpty())
+    GTEST_SKIP() << "the real pipeline cannot run yet: " << notReady.toStdString();
 
   ScratchDir dir;
   QDir().mkdir(dir.file("tables"));
@@ -90,8 +94,8 @@ TEST(EndToEnd, FastBatchExportsAgreeWithThePipelineOutput) {
     EXPECT_NEAR(xy[1], points[i][3], 0.005) << i;
   }
 
-  const QStringList correlations =
-      out.mid(out.indexOf(QStringLiteral("CORRELATIONS"))).split(QRegularExpression("\r?\n"), Qt::SkipEmptyParts);
+  const QStringList correlations = out.mid(out.indexOf(QStringLiteral("CORRELATIONS")))
+                                       .split(QRegularExpression("\r?\n"), Qt::SkipEmptyParts);
   const QStringList var = CrLfLines(ReadBytes(prefix + ".var"));
   ASSERT_EQ(var.size(), 3);
   for (int j = 0; j < 3; ++j) {

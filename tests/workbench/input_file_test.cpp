@@ -101,8 +101,9 @@ TEST(InputFile, ReportsTheFirstBadCellInRowOrder) {
       {{{"1", "x"}, {"abc", "4"}},
        "An Error Occured in analyzed row 1, analyzed column 2: The value 'abc' is not a valid "
        "number."},
-      {{{"1", "inf"}}, "An Error Occured in analyzed row 2, analyzed column 1: The value 'inf' is "
-                       "not a valid number."},
+      {{{"1", "inf"}},
+       "An Error Occured in analyzed row 2, analyzed column 1: The value 'inf' is "
+       "not a valid number."},
   };
   ScratchDir dir;
   for (const Case& c : cases) {

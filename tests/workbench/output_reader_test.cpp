@@ -102,8 +102,9 @@ TEST(OutputReader, TruncatedOutputsRaiseTheConversionError) {
 }
 
 TEST(OutputReader, WithoutArrowsTheAverageFollowsTheCorrelationsKeyword) {
-  const QByteArray text = "variables 1 Alienation 0.5 1 2 1 0.0 10.0 20.0 VARIABLES 0 "
-                          "GRAVITY 1 2 CORRELATIONS AVERAGE 0.25";
+  const QByteArray text =
+      "variables 1 Alienation 0.5 1 2 1 0.0 10.0 20.0 VARIABLES 0 "
+      "GRAVITY 1 2 CORRELATIONS AVERAGE 0.25";
   TBrixelOutputFile output("o.out");
   output.ReadOutput(text);
   EXPECT_EQ(output.VariableCount, 0);

@@ -24,8 +24,9 @@ TBrixelOutputFile TwoPoints() {
 
 TEST(Reports, ExportLayouts) {
   const TBrixelOutputFile output = TwoPoints();
-  EXPECT_EQ(ObservationsReport(output),
-            QStringList({"   12.5000    80.0000", "    3.2500    -7.1250", "   50.0000    50.0000"}));
+  EXPECT_EQ(
+      ObservationsReport(output),
+      QStringList({"   12.5000    80.0000", "    3.2500    -7.1250", "   50.0000    50.0000"}));
   EXPECT_EQ(VariablesReport(output), QStringList({" 270       0.812", "  46       0.800"}));
   EXPECT_EQ(AlienationReport(output), QStringList({"0.0832"}));
 }

@@ -32,8 +32,8 @@ TEST(RunDriver, ObservationColorsRoundHalvesToEven) {
     const char* message;  // of the error
   };
   const Case cases[] = {
-      {"2.5", 2, nullptr},   {"3.5", 4, nullptr},      {" 16 ", 16, nullptr},
-      {"1", 1, nullptr},     {"17", 0, "color 17"},    {"0.4", 0, "color 0"},
+      {"2.5", 2, nullptr},    {"3.5", 4, nullptr},     {" 16 ", 16, nullptr},
+      {"1", 1, nullptr},      {"17", 0, "color 17"},   {"0.4", 0, "color 0"},
       {"-0.4", 0, "color 0"}, {"red", 0, "color red"}, {"", 0, "color "},
   };
   for (const Case& c : cases) {
@@ -50,7 +50,8 @@ TEST(RunDriver, ObservationColorsRoundHalvesToEven) {
   }
   EXPECT_EQ(ColorOfCode(2).rgb, 0xFF0000u);
   EXPECT_STREQ(ColorOfCode(4).name, "Yellow");
-  EXPECT_EQ(ObservationColors(*MakeTable({"1"}), {1, 2}), QList<int>({kAutomaticColor, kAutomaticColor}));
+  EXPECT_EQ(ObservationColors(*MakeTable({"1"}), {1, 2}),
+            QList<int>({kAutomaticColor, kAutomaticColor}));
 }
 
 TEST(RunDriver, FailureMessages) {
@@ -134,8 +135,9 @@ TEST_F(RunTest, FailuresBeforeThePipelineStartNothing) {
             "An analysis must be based on at least three observations and three variables.");
   EXPECT_FALSE(QFile::exists(dir.file("brixview.in")));
   table->SetCell(2, 4, "");
-  EXPECT_TRUE(Run(*table).startsWith("An Error Occured in analyzed row 4, analyzed column 2: A "
-                                     "missing value.\r\nThe analysis cannot start"));
+  EXPECT_TRUE(
+      Run(*table).startsWith("An Error Occured in analyzed row 4, analyzed column 2: A "
+                             "missing value.\r\nThe analysis cannot start"));
   table->SetCell(2, 4, "2");
   table->SetColorCol(3);
   table->SetCell(3, 2, "17");
@@ -197,7 +199,8 @@ TEST(WorkDir, IsPrivateToTheUser) {
   const Case cases[] = {
       {"link", [&](const QString& p) { QFile::link(work, p); }, "it is a symbolic link"},
       {"file", [](const QString& p) { WriteBytes(p, "x"); }, "it is not a directory"},
-      {"open", [](const QString& p) {
+      {"open",
+       [](const QString& p) {
          QDir().mkdir(p);
          QFile::setPermissions(p, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                       QFile::ReadOther | QFile::ExeOther);

@@ -38,7 +38,8 @@ TEST(TableEdit, MarkTogglesAndNameSettings) {
   struct Case {
     QString before, after;
   };
-  const Case toggles[] = {{"In", "Out"}, {"Out", "In"}, {"", "In"}, {"Name", "In"}, {"Color", "In"}};
+  const Case toggles[] = {
+      {"In", "Out"}, {"Out", "In"}, {"", "In"}, {"Name", "In"}, {"Color", "In"}};
   for (const Case& c : toggles) {
     table.SetCell(3, 0, c.before);
     table.ToggleColMark(3);

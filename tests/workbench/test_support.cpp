@@ -2,11 +2,11 @@
 // pipeline.
 #include "test_support.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QFile>
 #include <QSettings>
 #include <QThread>
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 
@@ -38,8 +38,10 @@ ScratchDir::ScratchDir() : oldWorkDir_(qgetenv("BRIXVIEW_WORKDIR")) {
 }
 
 ScratchDir::~ScratchDir() {
-  if (oldWorkDir_.isEmpty()) qunsetenv("BRIXVIEW_WORKDIR");
-  else qputenv("BRIXVIEW_WORKDIR", oldWorkDir_);
+  if (oldWorkDir_.isEmpty())
+    qunsetenv("BRIXVIEW_WORKDIR");
+  else
+    qputenv("BRIXVIEW_WORKDIR", oldWorkDir_);
 }
 
 QByteArray ReadBytes(const QString& fileName) {

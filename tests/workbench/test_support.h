@@ -28,7 +28,9 @@ class ScratchDir {
 };
 
 // Readable failure messages for Qt strings.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
 
 QByteArray ReadBytes(const QString& fileName);
 void WriteBytes(const QString& fileName, const QByteArray& bytes);

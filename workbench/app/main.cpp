@@ -19,7 +19,7 @@ int NotBuiltYet(QTextStream& err, const char* what) {
 
 int FastBatch(const QString& directory, QTextStream& out, QTextStream& err) {
   Workbench workbench;
-  workbench.timeLimitMs = PipelineTimeLimitSeconds() * 1000;
+  workbench.SetTimeLimitMs(PipelineTimeLimitSeconds() * 1000);
   try {
     workbench.InitWorkDir(QCoreApplication::applicationDirPath());
   } catch (const EBrixError& error) {
@@ -28,8 +28,8 @@ int FastBatch(const QString& directory, QTextStream& out, QTextStream& err) {
   }
   QProcessLauncher launcher;
   const BatchOutcome outcome = RunBatch(directory, workbench, launcher, err);
-  out << "Analysed " << outcome.tables - outcome.failed << " of " << outcome.tables
-      << " tables in " << QDir::toNativeSeparators(directory) << "." << Qt::endl;
+  out << "Analysed " << outcome.tables - outcome.failed << " of " << outcome.tables << " tables in "
+      << QDir::toNativeSeparators(directory) << "." << Qt::endl;
   return outcome.failed == 0 ? 0 : 1;
 }
 
@@ -58,5 +58,6 @@ int main(int argc, char* argv[]) {
     case StartMode::Interactive:
       break;
   }
-  return NotBuiltYet(err, "The interactive workbench is not built yet; use brixview -fastbatch <directory>.");
+  return NotBuiltYet(
+      err, "The interactive workbench is not built yet; use brixview -fastbatch <directory>.");
 }

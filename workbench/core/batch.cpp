@@ -57,7 +57,8 @@ BatchOutcome RunBatch(const QString& directory, Workbench& workbench, PipelineLa
       AnalyseTable(path, workbench, launcher, extraExport);
     } catch (const EBrixError& error) {
       ++outcome.failed;
-      errors << path << ": " << QString(error.message()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+      errors << path << ": "
+             << QString(error.message()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
              << Qt::endl;
     }
   }

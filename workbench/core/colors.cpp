@@ -10,11 +10,11 @@
 namespace {
 
 constexpr ColorEntry kColors[] = {
-    {1, "Blue", 0x0000FF},    {2, "Red", 0xFF0000},     {3, "Green", 0x008000},
-    {4, "Yellow", 0xFFFF00},  {5, "Maroon", 0x800000},  {6, "White", 0xFFFFFF},
+    {1, "Blue", 0x0000FF},      {2, "Red", 0xFF0000},    {3, "Green", 0x008000},
+    {4, "Yellow", 0xFFFF00},    {5, "Maroon", 0x800000}, {6, "White", 0xFFFFFF},
     {7, "Dark Gray", 0x808080}, {8, "Purple", 0x800080}, {9, "Navy", 0x000080},
-    {10, "Silver", 0xC0C0C0}, {11, "Olive", 0x808000},  {12, "Teal", 0x008080},
-    {13, "Fuchsia", 0xFF00FF}, {14, "Aqua", 0x00FFFF},  {15, "Lime", 0x00FF00},
+    {10, "Silver", 0xC0C0C0},   {11, "Olive", 0x808000}, {12, "Teal", 0x008080},
+    {13, "Fuchsia", 0xFF00FF},  {14, "Aqua", 0x00FFFF},  {15, "Lime", 0x00FF00},
     {16, "Black", 0x000000},
 };
 
@@ -34,11 +34,14 @@ int ColorCode(const QString& cell) {
 
 }  // namespace
 
-const ColorEntry& ColorOfCode(int code) { return kColors[code - 1]; }
+const ColorEntry& ColorOfCode(int code) {
+  return kColors[code - 1];
+}
 
 QList<int> ObservationColors(const TTableForm& table, const TIntegerList& rows) {
   const int colorCol = table.FindColorCol();
   QList<int> codes;
-  for (int row : rows) codes.append(colorCol < 0 ? kAutomaticColor : ColorCode(table.Cell(colorCol, row)));
+  for (int row : rows)
+    codes.append(colorCol < 0 ? kAutomaticColor : ColorCode(table.Cell(colorCol, row)));
   return codes;
 }

@@ -9,12 +9,13 @@
 #include "numbers.h"
 
 EGridConvertError::EGridConvertError(int row, int column, const QString& value)
-    : EBrixError(QStringLiteral("An Error Occured in analyzed row %1, analyzed column %2: %3")
-                     .arg(row)
-                     .arg(column)
-                     .arg(value.isEmpty()
-                              ? QStringLiteral("A missing value.")
-                              : QStringLiteral("The value '%1' is not a valid number.").arg(value))),
+    : EBrixError(
+          QStringLiteral("An Error Occured in analyzed row %1, analyzed column %2: %3")
+              .arg(row)
+              .arg(column)
+              .arg(value.isEmpty()
+                       ? QStringLiteral("A missing value.")
+                       : QStringLiteral("The value '%1' is not a valid number.").arg(value))),
       Row(row),
       Column(column),
       Value(value) {}
@@ -118,7 +119,8 @@ QString FormatLine(const QList<FieldFormat>& formats, const TIntegerList& groupC
 namespace {
 
 void WriteLine(QFile& file, const QString& line) {
-  if (file.write((line + QStringLiteral("\r\n")).toUtf8()) < 0) throw EBrixError(file.errorString());
+  if (file.write((line + QStringLiteral("\r\n")).toUtf8()) < 0)
+    throw EBrixError(file.errorString());
 }
 
 }  // namespace

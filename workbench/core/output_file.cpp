@@ -6,7 +6,9 @@
 
 namespace {
 
-float ReadSingle(TTextFileParser& parser) { return static_cast<float>(parser.ReadNumber()); }
+float ReadSingle(TTextFileParser& parser) {
+  return static_cast<float>(parser.ReadNumber());
+}
 
 }  // namespace
 

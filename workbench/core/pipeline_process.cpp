@@ -43,8 +43,8 @@ class QtPipelineProcess : public PipelineProcess {
 }  // namespace
 
 std::unique_ptr<PipelineProcess> QProcessLauncher::Start(const QString& program,
-                                                        const QStringList& arguments,
-                                                        const QString& workDir) {
+                                                         const QStringList& arguments,
+                                                         const QString& workDir) {
   auto process = std::make_unique<QtPipelineProcess>();
   process->Start(program, arguments, workDir);
   return process;

@@ -21,7 +21,8 @@ class PipelineLauncher {
   virtual ~PipelineLauncher() = default;
   // Starts program with arguments in workDir without waiting for it; raises EBrixError when
   // it cannot be started.
-  virtual std::unique_ptr<PipelineProcess> Start(const QString& program, const QStringList& arguments,
+  virtual std::unique_ptr<PipelineProcess> Start(const QString& program,
+                                                 const QStringList& arguments,
                                                  const QString& workDir) = 0;
 };
 

@@ -42,7 +42,8 @@ AnalysisInput PrepareAnalysis(const TTableForm& table, const QString& basePath) 
       table.LastCol(), [&](int c) { return table.Cell(c, 0); },
       [&](int c, int k) { return nameRow >= 0 ? table.Cell(c, nameRow) : QString::number(k); });
   if (rows.indices.isEmpty() || cols.indices.isEmpty())
-    throw EBrixError(QStringLiteral("No line or no column of the table is marked 'In' for the analysis"));
+    throw EBrixError(
+        QStringLiteral("No line or no column of the table is marked 'In' for the analysis"));
 
   TBrixelInputFile input(basePath + QStringLiteral(".in"));
   for (int c : cols.indices) {

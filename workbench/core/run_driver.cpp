@@ -31,7 +31,8 @@ namespace {
 // The old output must be gone, or a failed pipeline would look like a finished one.
 void DeleteOldOutput(const QString& outFile) {
   QFile::remove(outFile);
-  if (QFile::exists(outFile)) throw EBrixError(QStringLiteral("Cannot delete file %1").arg(outFile));
+  if (QFile::exists(outFile))
+    throw EBrixError(QStringLiteral("Cannot delete file %1").arg(outFile));
 }
 
 QString EndedWithoutOutput(PipelineProcess& process) {
@@ -65,8 +66,7 @@ void WaitForOutput(const QString& outFile, PipelineProcess& process, const RunSe
 }
 
 RunResult RunGuarded(const TTableForm& table, const RunSettings& settings,
-                     PipelineLauncher& launcher, const std::function<bool()>& keepWaiting,
-                     int& n) {
+                     PipelineLauncher& launcher, const std::function<bool()>& keepWaiting, int& n) {
   const QString& workDir = settings.workDir;
   const QString base = BasePath(workDir);
   RunResult result;
@@ -77,9 +77,9 @@ RunResult RunGuarded(const TTableForm& table, const RunSettings& settings,
   const QString outFile = base + QStringLiteral(".out");
   DeleteOldOutput(outFile);
   // The drive argument of the script has no meaning here and is passed empty.
-  const auto process = launcher.Start(
-      QStringLiteral("/bin/sh"), {workDir + QStringLiteral("brixel.sh"), base, workDir, QString()},
-      workDir);
+  const auto process =
+      launcher.Start(QStringLiteral("/bin/sh"),
+                     {workDir + QStringLiteral("brixel.sh"), base, workDir, QString()}, workDir);
   WaitForOutput(outFile, *process, settings, keepWaiting);
   result.output = std::make_unique<TBrixelOutputFile>(outFile);
   result.output->ReadOutput();

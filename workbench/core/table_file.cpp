@@ -25,7 +25,9 @@ QStringList SplitDatums(const QString& line) {
   return line.split(separators, Qt::SkipEmptyParts);
 }
 
-[[noreturn]] void FailRead() { throw EBrixError(QString::fromLatin1(kTableReadErrorMessage)); }
+[[noreturn]] void FailRead() {
+  throw EBrixError(QString::fromLatin1(kTableReadErrorMessage));
+}
 
 }  // namespace
 

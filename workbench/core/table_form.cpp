@@ -34,7 +34,8 @@ void TTableForm::SetColCount(int cols) {
 
 TableLoadInfo TTableForm::LoadFromFile() {
   QFile file(fileName_);
-  if (!file.open(QIODevice::ReadOnly)) throw EBrixError(QString::fromLatin1(kTableReadErrorMessage));
+  if (!file.open(QIODevice::ReadOnly))
+    throw EBrixError(QString::fromLatin1(kTableReadErrorMessage));
   const QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError)
     throw EBrixError(QString::fromLatin1(kTableReadErrorMessage));
@@ -62,10 +63,11 @@ void TTableForm::CheckStorable() const {
     for (int c = 1; c <= lastCol_; ++c) {
       const QString reason = UnstorableCellReason(Cell(c, r), c == 1);
       if (!reason.isEmpty())
-        throw EBrixError(QStringLiteral("The cell in line %1, column %2 (\"%3\") cannot be saved: %4.")
-                             .arg(r)
-                             .arg(c)
-                             .arg(Cell(c, r), reason));
+        throw EBrixError(
+            QStringLiteral("The cell in line %1, column %2 (\"%3\") cannot be saved: %4.")
+                .arg(r)
+                .arg(c)
+                .arg(Cell(c, r), reason));
     }
   }
 }

@@ -9,7 +9,9 @@ namespace {
 constexpr int kMaxCount = 250;  // rows (columns) of the grid, the mark row (column) included
 constexpr int kMinCount = 5;    // four table lines (columns) plus the mark row (column)
 
-int Clamp(int index, int count) { return std::clamp(index, 1, std::max(1, count - 1)); }
+int Clamp(int index, int count) {
+  return std::clamp(index, 1, std::max(1, count - 1));
+}
 
 // A refused step keeps the steps already done; the extent still follows them.
 [[noreturn]] void Refuse(TTableForm& table, const char* message) {

@@ -3,13 +3,19 @@
 
 namespace {
 
-QString Toggled(const QString& mark) { return mark == kMarkIn ? kMarkOut : kMarkIn; }
+QString Toggled(const QString& mark) {
+  return mark == kMarkIn ? kMarkOut : kMarkIn;
+}
 
 }  // namespace
 
-void TTableForm::ToggleRowMark(int row) { SetCell(0, row, Toggled(Cell(0, row))); }
+void TTableForm::ToggleRowMark(int row) {
+  SetCell(0, row, Toggled(Cell(0, row)));
+}
 
-void TTableForm::ToggleColMark(int col) { SetCell(col, 0, Toggled(Cell(col, 0))); }
+void TTableForm::ToggleColMark(int col) {
+  SetCell(col, 0, Toggled(Cell(col, 0)));
+}
 
 void TTableForm::SetNameRow(int row) {
   const int old = FindNameRow();
@@ -17,9 +23,13 @@ void TTableForm::SetNameRow(int row) {
   SetCell(0, row, kMarkName);
 }
 
-void TTableForm::SetNameCol(int col) { ReplaceColMark(kMarkName, col); }
+void TTableForm::SetNameCol(int col) {
+  ReplaceColMark(kMarkName, col);
+}
 
-void TTableForm::SetColorCol(int col) { ReplaceColMark(kMarkColor, col); }
+void TTableForm::SetColorCol(int col) {
+  ReplaceColMark(kMarkColor, col);
+}
 
 void TTableForm::ReplaceColMark(const QString& mark, int col) {
   const int old = FindLastColMark(mark);
@@ -41,6 +51,10 @@ int TTableForm::FindLastColMark(const QString& mark) const {
   return found;
 }
 
-int TTableForm::FindNameCol() const { return FindLastColMark(kMarkName); }
+int TTableForm::FindNameCol() const {
+  return FindLastColMark(kMarkName);
+}
 
-int TTableForm::FindColorCol() const { return FindLastColMark(kMarkColor); }
+int TTableForm::FindColorCol() const {
+  return FindLastColMark(kMarkColor);
+}

@@ -8,7 +8,8 @@
 
 TTextFileParser TTextFileParser::FromFile(const QString& fileName) {
   QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly)) throw EBrixError(QStringLiteral("Cannot open file %1").arg(fileName));
+  if (!file.open(QIODevice::ReadOnly))
+    throw EBrixError(QStringLiteral("Cannot open file %1").arg(fileName));
   return TTextFileParser(file.readAll());
 }
 
@@ -19,7 +20,9 @@ void TTextFileParser::FindKeyword(const QByteArray& word) {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 }  // namespace
 

@@ -45,7 +45,7 @@ float TTimeSeries::Correlation(const TTimeSeries& other) const {
   const bool otherFlat = other.StandardDeviation() == 0;
   if (flat && otherFlat) return 1;
   if (flat || otherFlat) return 0;
-  const long double spread = (n * sumOfSquares_ - sum_ * sum_) *
-                             (m * other.sumOfSquares_ - other.sum_ * other.sum_);
+  const long double spread =
+      (n * sumOfSquares_ - sum_ * sum_) * (m * other.sumOfSquares_ - other.sum_ * other.sum_);
   return static_cast<float>((n * SumOfProducts(other) - sum_ * other.sum_) / std::sqrt(spread));
 }

@@ -1,11 +1,11 @@
 // The private work directory of the runs and the programs installed in it.
 #include "work_dir.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "errors.h"
 
@@ -53,7 +53,8 @@ void CopyFileTo(const QString& source, const QString& destination) {
   QString target = QFileInfo(destination).absoluteFilePath();
   if (QFileInfo(target).isDir()) target = QDir(target).filePath(QFileInfo(source).fileName());
   QFile in(source);
-  if (!in.open(QIODevice::ReadOnly)) throw EBrixError(QStringLiteral("Cannot open file %1").arg(source));
+  if (!in.open(QIODevice::ReadOnly))
+    throw EBrixError(QStringLiteral("Cannot open file %1").arg(source));
   // Unlinking first lets a program be replaced while an older copy of it is still running.
   QFile::remove(target);
   QFile out(target);
@@ -77,8 +78,7 @@ QString FindProgram(const QString& name, const QString& programDir) {
 }
 
 bool SameFile(const QFileInfo& a, const QFileInfo& b) {
-  return a.exists() && b.exists() && a.size() == b.size() &&
-         a.lastModified() == b.lastModified();
+  return a.exists() && b.exists() && a.size() == b.size() && a.lastModified() == b.lastModified();
 }
 
 }  // namespace

@@ -10,7 +10,9 @@
 QString InitWorkDir();
 
 // The base path of the run files in a work directory.
-inline QString BasePath(const QString& workDir) { return workDir + QStringLiteral("brixview"); }
+inline QString BasePath(const QString& workDir) {
+  return workDir + QStringLiteral("brixview");
+}
 
 // The programs a run needs, in the order they are installed.
 QStringList PipelinePrograms();

@@ -21,7 +21,7 @@ Plot Workbench::Run(const TTableForm& table, PipelineLauncher& launcher,
                     const std::function<bool()>& keepWaiting) {
   RunSettings settings;
   settings.workDir = workDir_;
-  settings.timeLimitMs = timeLimitMs;
+  settings.timeLimitMs = timeLimitMs_;
   RunResult result = RunAnalysis(table, settings, launcher, keepWaiting);
   ++plotCount_;
   return {std::move(result), QStringLiteral("Plot %1 - ").arg(plotCount_) + table.FileName()};

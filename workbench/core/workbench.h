@@ -38,9 +38,11 @@ class Workbench {
   // The matrix of correlations between the table's analysed variables, as a new table.
   std::unique_ptr<TTableForm> CorrelationsMatrix(const TTableForm& table);
 
-  int timeLimitMs = 120000;
+  // How long a run may wait for the pipeline.
+  void SetTimeLimitMs(int ms) { timeLimitMs_ = ms; }
 
  private:
+  int timeLimitMs_ = 120000;
   QString workDir_;
   int windowCount_ = 0;
   int plotCount_ = 0;

@@ -79,8 +79,8 @@ TEST(Ssatie, MatchesTheDefinitionOnRandomCoefficients) {
 }
 
 TEST(Tiernk, TiedRanksFollowTheDistances) {
-  // Pairs 1, 3 and 4 form one class holding ranks 2, 5 and 6; their
-  // distances put pair 4 first, then 1, then 3.
+  // Pairs 1 and 3 form one class with the ranks 5 and 2; by their distances
+  // pair 1 comes first, so they take the ranks 2 and 3 from the class's lowest.
   WorkFixture f(3, 2, 4);
   f.par.NPAIR = 3;
   f.par.NTIECL = 1;
