@@ -43,7 +43,8 @@ void writeMatrix(const fs::path& path, int n) {
   for (int i = 0; i < n; ++i) {
     for (int j = 0; j < n; ++j) {
       double d = 0.0;
-      for (int k = 0; k < kVariables; ++k) d += std::fabs(x[i * kVariables + k] - x[j * kVariables + k]);
+      for (int k = 0; k < kVariables; ++k)
+        d += std::fabs(x[i * kVariables + k] - x[j * kVariables + k]);
       std::snprintf(field, sizeof field, "%8.4f", d);
       out << field;
       if ((j + 1) % 10 == 0 || j + 1 == n) out << "\r\n";
@@ -89,7 +90,8 @@ Measure timedRun(const fs::path& korva, const fs::path& dir) {
   int status = 0;
   struct rusage usage {};
   wait4(pid, &status, 0, &usage);
-  const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
+  const std::chrono::duration<double, std::milli> elapsed =
+      std::chrono::steady_clock::now() - start;
   if (WIFEXITED(status) && WEXITSTATUS(status) == 0 && fs::exists(dir / "__trel3")) {
     m.ms = elapsed.count();
     m.peakKb = usage.ru_maxrss;
@@ -122,8 +124,9 @@ int main(int argc, char** argv) {
       ++failures;
     } else {
       std::sort(times.begin(), times.end());
-      std::printf("korva n = %3d: best %7.2f ms   median %7.2f ms   peak memory %6ld KB   (%d runs)\n", n,
-                  times.front(), times[times.size() / 2], peak, runs);
+      std::printf(
+          "korva n = %3d: best %7.2f ms   median %7.2f ms   peak memory %6ld KB   (%d runs)\n", n,
+          times.front(), times[times.size() / 2], peak, runs);
     }
     fs::remove_all(dir);
   }

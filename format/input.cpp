@@ -26,17 +26,11 @@ class Reader {
   void fail(const std::string&) { status_ = ReadStatus::ReadError; }
 
   bool control(const Op& op) {
+    if (isPosition(op.code)) {
+      moveTo(positionAfter(op, pos_));
+      return true;
+    }
     switch (op.code) {
-      case OpCode::Skip:
-      case OpCode::Right:
-        moveTo(pos_ + op.count);
-        return true;
-      case OpCode::Left:
-        moveTo(pos_ > static_cast<size_t>(op.count) ? pos_ - op.count : 0);
-        return true;
-      case OpCode::Column:
-        moveTo(op.count - 1);
-        return true;
       case OpCode::Scale:
         scale_ = op.count;
         return true;

@@ -24,14 +24,8 @@ class Writer {
   void fail(std::string why) { out_.fail(std::move(why)); }
 
   bool control(const Op& op) {
+    if (isPosition(op.code)) return moveTo(positionAfter(op, pos_));
     switch (op.code) {
-      case OpCode::Skip:
-      case OpCode::Right:
-        return moveTo(pos_ + op.count);
-      case OpCode::Left:
-        return moveTo(pos_ > static_cast<size_t>(op.count) ? pos_ - op.count : 0);
-      case OpCode::Column:
-        return moveTo(op.count - 1);
       case OpCode::Literal: {
         char* out = field(op.text.size());
         if (out != nullptr) std::memcpy(out, op.text.data(), op.text.size());

@@ -20,6 +20,8 @@ constexpr int kMaxDepth = 32;  // nesting of parenthesised groups
 // position items) gets there.
 constexpr long kMaxIdleSteps = 1'000'000;
 
+// The data codes (Integer to Text) and the position codes (Skip to Right)
+// stay contiguous: isData() and isPosition() test ranges.
 enum class OpCode {
   GroupOpen,    // repeat = count, partner = index of the matching GroupClose
   GroupClose,   // partner = index of the matching GroupOpen
@@ -46,6 +48,9 @@ enum class OpCode {
 inline bool isData(OpCode c) {
   return c >= OpCode::Integer && c <= OpCode::Text;
 }
+inline bool isPosition(OpCode c) {
+  return c >= OpCode::Skip && c <= OpCode::Right;
+}
 
 struct Op {
   OpCode code = OpCode::End;
@@ -58,6 +63,15 @@ struct Op {
   char letter = 0;  // the descriptor letter (I, F, E, D, G, A), for diagnostics
   std::string text;
 };
+
+// The position (counted from 0) that nX, Tc, TLc or TRc moves to from `pos`;
+// TL stops at the first column.
+inline size_t positionAfter(const Op& op, size_t pos) {
+  auto count = static_cast<size_t>(op.count);
+  if (op.code == OpCode::Column) return count - 1;
+  if (op.code == OpCode::Left) return pos > count ? pos - count : 0;
+  return pos + count;
+}
 
 struct Format::Program {
   std::string text;

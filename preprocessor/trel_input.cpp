@@ -60,7 +60,8 @@ bool readDivisor(format::RecordSource& in, Body& body, Problem& problem) {
   if (status == ReadStatus::EndOfFile)
     return fail(problem, failedLine(in, status), "end of file; expected the divisor line");
   if (status != ReadStatus::Ok)
-    return fail(problem, in.recordsRead(), "the divisor does not fit the layout (F5.0)");
+    return fail(problem, in.recordsRead(),
+                "the divisor does not fit the layout " + std::string(kDivisorFormat));
   if (body.divisor == 0) return fail(problem, in.recordsRead(), "the divisor is 0");
   return true;
 }
@@ -107,7 +108,7 @@ bool readHeader(format::RecordSource& in, Header& header, Problem& problem) {
   if (status == ReadStatus::EndOfFile)
     return fail(problem, 1, "the file is empty; expected the header line");
   if (status != ReadStatus::Ok)
-    return fail(problem, 1, "the header does not fit the layout (2I3,F3.0,3I1,A9,6A10)");
+    return fail(problem, 1, "the header does not fit the layout " + std::string(kHeaderFormat));
   return checkCounts(header, problem);
 }
 

@@ -32,11 +32,11 @@ bool transformAndWrite(const Header& header, const Body& body, format::RecordSin
   if (!writeStatistics(listing, statistics)) return writeFailure(problem);
   const bool centreOnly = header.noscal == 1;
   if (const int j = firstVariableWithoutSpread(statistics); j != 0 && !centreOnly)
-    return fail(problem, "variable " + std::to_string(j) +
-                             (statistics.sd[j - 1] == 0.0f
-                                  ? " has no spread (its standard deviation is 0)"
-                                  : ": its standard deviation cannot be computed") +
-                             ", so it cannot be scaled");
+    return fail(problem,
+                "variable " + std::to_string(j) +
+                    (statistics.sd[j - 1] == 0.0f ? " has no spread (its standard deviation is 0)"
+                                                  : ": its standard deviation cannot be computed") +
+                    ", so it cannot be scaled");
   const float p = header.p > 0.0f ? header.p : 1.0f;
   const DistanceMatrix dist = computeDistances(standardise(body.data, statistics, centreOnly), p);
   return writeDistances(listing, matrix, dist) || writeFailure(problem);

@@ -45,7 +45,8 @@ void SSASPC(EngineState& st, MatView<const float> X, int ROWS, int M);
 void SSAFDG(EngineState& st, MatView<const float> X, int M);
 // One diagram of axis A1 (horizontal) against axis A2 (vertical) for the
 // first ROWS points of X; in facet mode each point shows its value on facet F.
-void SSAPLT(EngineState& st, MatView<const float> X, int ROWS, int A1, int A2, PlotMode MODE, int F);
+void SSAPLT(EngineState& st, MatView<const float> X, int ROWS, int A1, int A2, PlotMode MODE,
+            int F);
 // The label entries of plot row R: 150 characters, blank where unused.
 std::string SSALBS(const EngineState& st, int R);
 

@@ -24,7 +24,8 @@ struct Entry {
 
 Entry slotEntry(const EngineState& st, int S) {
   const SSAPAR& par = st.SSAPAR;
-  if (S <= par.NV) return {S, SSALBL(st, par.NAMLST[static_cast<size_t>(par.NAMBEG + S - 2)], par.LBLWID)};
+  if (S <= par.NV)
+    return {S, SSALBL(st, par.NAMLST[static_cast<size_t>(par.NAMBEG + S - 2)], par.LBLWID)};
   if (S == par.NV + 1) return {0, std::string(kExternalHeader)};
   const int k = S - par.NV - 1;
   return {par.NV + k, SSALBL(st, par.NAMLST[static_cast<size_t>(par.EXTBEG + k - 2)], par.LBLWID)};

@@ -78,13 +78,16 @@ std::string cellText(int value) {
   return s.size() < 2 ? " " + s : s;
 }
 
-void SSAPLT(EngineState& st, MatView<const float> X, int ROWS, int A1, int A2, PlotMode MODE, int F) {
+void SSAPLT(EngineState& st, MatView<const float> X, int ROWS, int A1, int A2, PlotMode MODE,
+            int F) {
   const bool narrow = st.RUNCTL.NARROW == 1;
   const PlotGeometry g = plotGeometry(st.RUNCTL.NARROW);
   std::vector<Cell> cells(static_cast<size_t>(std::max(ROWS, 0)));
-  for (int j = 1; j <= ROWS; ++j) cells[static_cast<size_t>(j - 1)] = plotCell(g, X.at(j, A1), X.at(j, A2));
+  for (int j = 1; j <= ROWS; ++j)
+    cells[static_cast<size_t>(j - 1)] = plotCell(g, X.at(j, A1), X.at(j, A2));
   const int labelWidth = std::clamp(st.RUNCTL.LINSIZ - g.frameWidth(), 0, kLabelBuffer);
-  const std::string border = std::string(6, ' ') + '+' + std::string(static_cast<size_t>(2 * g.cells()), '-') + '+';
+  const std::string border =
+      std::string(6, ' ') + '+' + std::string(static_cast<size_t>(2 * g.cells()), '-') + '+';
 
   write(st, kEmptyRecord);
   write(st, kRecord, Fields().a(border));
@@ -93,11 +96,15 @@ void SSAPLT(EngineState& st, MatView<const float> X, int ROWS, int A1, int A2, P
     // Points in order, so that a later point overwrites an earlier one.
     for (int j = 1; j <= ROWS; ++j) {
       const Cell& c = cells[static_cast<size_t>(j - 1)];
-      if (c.row == r) grid.replace(static_cast<size_t>(2 * (c.column - 1)), 2, cellText(shownValue(st, MODE, F, j)));
+      if (c.row == r)
+        grid.replace(static_cast<size_t>(2 * (c.column - 1)), 2,
+                     cellText(shownValue(st, MODE, F, j)));
     }
-    const std::string labels = MODE == PlotMode::Space ? SSALBS(st, r) : std::string(kLabelBuffer, ' ');
+    const std::string labels =
+        MODE == PlotMode::Space ? SSALBS(st, r) : std::string(kLabelBuffer, ' ');
     write(st, kRecord,
-          Fields().a(" " + axisMark(g, narrow, r) + "|" + grid + "|" + labels.substr(0, static_cast<size_t>(labelWidth))));
+          Fields().a(" " + axisMark(g, narrow, r) + "|" + grid + "|" +
+                     labels.substr(0, static_cast<size_t>(labelWidth))));
   }
   write(st, kRecord, Fields().a(border));
   write(st, scaleFormat(g, narrow));

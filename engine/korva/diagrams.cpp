@@ -13,7 +13,8 @@ namespace {
 constexpr std::string_view kSpaceHeading =
     "('1',T21,'Space Diagram for Dimensionality',I3,'.',      ' Axis',I3,' versus Axis',I3,'.')";
 constexpr std::string_view kFacetHeading =
-    "('1',T15,'Facet Diagram for Dimensionality',I3,' and Facet',I3,'.',      ' Axis',I3,' versus Axis',I3,'.')";
+    "('1',T15,'Facet Diagram for Dimensionality',I3,' and Facet',I3,'.',      ' Axis',I3,' versus "
+    "Axis',I3,'.')";
 constexpr std::string_view kEmptyRecord = "()";
 
 // On a narrow listing a heading starts with two empty records instead of a
@@ -62,7 +63,9 @@ void SSAFDG(EngineState& st, MatView<const float> X, int M) {
   const std::string heading = facetHeading(st.RUNCTL.NARROW == 1);
   for (int k = 1; k <= par.NFDIAG; ++k) {
     // Each group: dimensionality, facet number, first and second axis.
-    const auto group = [&](int n) { return truncateToInt(st.MATINP.AMAT(par.FACDGR + 4 * (k - 1) + n)); };
+    const auto group = [&](int n) {
+      return truncateToInt(st.MATINP.AMAT(par.FACDGR + 4 * (k - 1) + n));
+    };
     if (group(0) != M) continue;
     write(st, heading, Fields().i(M).i(group(1)).i(group(2)).i(group(3)));
     SSAPLT(st, X, par.NV, group(2), group(3), PlotMode::Facet, group(1));

@@ -60,9 +60,12 @@ struct PlacementScratch {
 // (changed: they become their transforms). FREE holds the words available
 // for the fit. On Placed, POSITION holds the point and ALIEN its
 // coefficient of alienation.
-Placement SSAEX1(const SSAPAR& par, const MATINP& mat, MatView<const float> X, int M, Span1<float> COEF,
-                 Span1<float> POSITION, Span1<float> FREE, PlacementScratch& scratch, float& ALIEN);
+Placement SSAEX1(const SSAPAR& par, const MATINP& mat, MatView<const float> X, int M,
+                 Span1<float> COEF, Span1<float> POSITION, Span1<float> FREE,
+                 PlacementScratch& scratch, float& ALIEN);
 // Words of FREE that SSAEX1 needs besides the LT words of tie classes.
-inline int64_t placementWords(int NV, int M) { return 6 * int64_t{NV} + 2 * int64_t{M} + 1; }
+inline int64_t placementWords(int NV, int M) {
+  return 6 * int64_t{NV} + 2 * int64_t{M} + 1;
+}
 
 }  // namespace engine::korva

@@ -12,7 +12,8 @@ namespace engine::korva {
 
 namespace {
 
-constexpr std::string_view kNoSpace = "(' **Warning** : Insufficient memory to process ','external variables')";
+constexpr std::string_view kNoSpace =
+    "(' **Warning** : Insufficient memory to process ','external variables')";
 constexpr std::string_view kNoRoot = "(5X,' NSOL IS EQUAL TO 0')";
 constexpr std::string_view kTitle = "(/,11X,'External Variables')";
 constexpr std::string_view kTableHead =
@@ -71,9 +72,11 @@ void SSAEXT(EngineState& st, SsaWork& w, int M) {
   }
   PlacementScratch scratch(n);
   for (int k = 1; k <= par.NEXTV; ++k) {
-    for (int i = 1; i <= n; ++i) coef(i) = st.MATINP.element(externalColumn(par, k), internalColumn(par, i));
+    for (int i = 1; i <= n; ++i)
+      coef(i) = st.MATINP.element(externalColumn(par, k), internalColumn(par, i));
     float alien = 0.0f;
-    const Placement placed = SSAEX1(par, st.MATINP, w.XNEW, M, coef, position, free, scratch, alien);
+    const Placement placed =
+        SSAEX1(par, st.MATINP, w.XNEW, M, coef, position, free, scratch, alien);
     if (placed == Placement::NoSpace) return dropExternal(st);
     if (placed == Placement::NoRoot) {
       WRITEU(st, st.RUNCTL.OUTUNI, kNoRoot);
@@ -102,7 +105,9 @@ void externalTable(EngineState& st, int M) {
   std::vector<int32_t> axes(static_cast<size_t>(M));
   for (int a = 1; a <= M; ++a) axes[static_cast<size_t>(a - 1)] = a;
   const std::string dashes(static_cast<size_t>(9 * M), '-');
-  const auto write = [&](std::string_view fmt, const Fields& f) { WRITEU(st, st.RUNCTL.OUTUNI, fmt, f); };
+  const auto write = [&](std::string_view fmt, const Fields& f) {
+    WRITEU(st, st.RUNCTL.OUTUNI, fmt, f);
+  };
   write(kTitle, Fields());
   write(kTableHead, Fields().ints(axes));
   write(kTableRule, Fields().texts(dashes.data(), 3, 3 * M));

@@ -31,7 +31,9 @@ void write(EngineState& st, const std::string& fmt, const Fields& f = Fields()) 
   WRITEU(st, st.RUNCTL.OUTUNI, fmt, f);
 }
 
-std::string blanks(int n) { return "(" + std::to_string(n) + "X,"; }
+std::string blanks(int n) {
+  return "(" + std::to_string(n) + "X,";
+}
 
 // A coefficient as its listing cell: " Mis", or the scaled value rounded
 // (halves away from zero) in four positions, asterisks when it does not fit.
@@ -55,16 +57,19 @@ void scaleNote(EngineState& st, const ExternalScale& scale) {
     fmt += ",' and ',";
   }
   fmt += kNoteEnd;
-  // The power in five positions; one beyond the 32-bit range shows as asterisks like any too wide number.
+  // The power in five positions; one beyond the 32-bit range shows as asterisks like any too wide
+  // number.
   int64_t power = 1;
   for (int k = 0; k < std::abs(scale.KEXP) && power < INT32_MAX; ++k) power *= 10;
-  write(st, fmt, scale.KEXP != 0 ? Fields().i(static_cast<int32_t>(std::min<int64_t>(power, INT32_MAX))) : Fields());
+  write(st, fmt,
+        scale.KEXP != 0 ? Fields().i(static_cast<int32_t>(std::min<int64_t>(power, INT32_MAX)))
+                        : Fields());
 }
 
 // Page of the internal variables FIRSTCOL.. (COLS of them) and the external
 // variables FIRSTROW.. (ROWS of them).
-void matrixPage(EngineState& st, MatView<const float> EXTMAT, const ExternalScale& scale, int FIRSTCOL, int COLS,
-                int FIRSTROW, int ROWS) {
+void matrixPage(EngineState& st, MatView<const float> EXTMAT, const ExternalScale& scale,
+                int FIRSTCOL, int COLS, int FIRSTROW, int ROWS) {
   const SSAPAR& par = st.SSAPAR;
   const std::string n = std::to_string(COLS);
   std::vector<int32_t> serials(static_cast<size_t>(COLS));
@@ -74,7 +79,8 @@ void matrixPage(EngineState& st, MatView<const float> EXTMAT, const ExternalScal
   write(st, blanks(par.LBLWID + 6) + "'+'," + n + "('----'))");
   for (int k = FIRSTROW; k < FIRSTROW + ROWS; ++k) {
     std::string cells;
-    for (int i = FIRSTCOL; i < FIRSTCOL + COLS; ++i) cells += matrixCell(st.MATINP, EXTMAT.at(k, i), scale.FACTOR);
+    for (int i = FIRSTCOL; i < FIRSTCOL + COLS; ++i)
+      cells += matrixCell(st.MATINP, EXTMAT.at(k, i), scale.FACTOR);
     write(st, blanks(par.LBLWID + 5) + "' I')");
     write(st, "(1X,A,I4,' I',A)",
           Fields().a(SSALBL(st, externalColumn(par, k), par.LBLWID)).i(par.NV + k).a(cells));
@@ -101,8 +107,12 @@ void checkPresent(EngineState& st, MatView<const float> EXTMAT) {
 
 }  // namespace
 
-int internalColumn(const SSAPAR& par, int I) { return par.NAMLST[static_cast<size_t>(par.NAMBEG + I - 2)]; }
-int externalColumn(const SSAPAR& par, int K) { return par.NAMLST[static_cast<size_t>(par.EXTBEG + K - 2)]; }
+int internalColumn(const SSAPAR& par, int I) {
+  return par.NAMLST[static_cast<size_t>(par.NAMBEG + I - 2)];
+}
+int externalColumn(const SSAPAR& par, int K) {
+  return par.NAMLST[static_cast<size_t>(par.EXTBEG + K - 2)];
+}
 
 ExternalScale SSASCL(const MATINP& mat, MatView<const float> EXTMAT) {
   float largest = 0.0f;
@@ -134,11 +144,14 @@ ExternalScale SSASCL(const MATINP& mat, MatView<const float> EXTMAT) {
 void SSAEXL(EngineState& st, MatView<const float> EXTMAT, const ExternalScale& scale) {
   const SSAPAR& par = st.SSAPAR;
   // A line or page too small for one column or one row still lists one.
-  const int perPage = std::max(1, truncateToInt(static_cast<float>(st.RUNCTL.LINSIZ - par.LBLWID - 7) * 0.25f));
-  const int rowsPerPage = std::max(1, truncateToInt(static_cast<float>(st.RUNCTL.PAGSIZ - 10) * 0.5f));
+  const int perPage =
+      std::max(1, truncateToInt(static_cast<float>(st.RUNCTL.LINSIZ - par.LBLWID - 7) * 0.25f));
+  const int rowsPerPage =
+      std::max(1, truncateToInt(static_cast<float>(st.RUNCTL.PAGSIZ - 10) * 0.5f));
   for (int c = 1; c <= par.NV; c += perPage) {
     for (int k = 1; k <= par.NEXTV; k += rowsPerPage) {
-      matrixPage(st, EXTMAT, scale, c, std::min(perPage, par.NV - c + 1), k, std::min(rowsPerPage, par.NEXTV - k + 1));
+      matrixPage(st, EXTMAT, scale, c, std::min(perPage, par.NV - c + 1), k,
+                 std::min(rowsPerPage, par.NEXTV - k + 1));
     }
   }
   scaleNote(st, scale);

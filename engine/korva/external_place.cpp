@@ -92,7 +92,8 @@ Quartic quartic(const OnePoint& p, float s) {
   long double JJ = 0.0L, HJ = 0.0L, HH = 0.0L, JE = 0.0L, HE = 0.0L;
   for (int i = 1; i <= p.n; ++i) {
     long double U = 0.0L;
-    for (int a = 1; a <= p.m; ++a) U += static_cast<long double>(p.gradient(a)) * (p.current(a) - p.X.at(i, a));
+    for (int a = 1; a <= p.m; ++a)
+      U += static_cast<long double>(p.gradient(a)) * (p.current(a) - p.X.at(i, a));
     const float d = p.dist(i);
     const float J = static_cast<float>(T) / (2.0f * d);
     const float H = static_cast<float>(U) / (2.0f * d);
@@ -117,7 +118,8 @@ Quartic quartic(const OnePoint& p, float s) {
 bool step(OnePoint& p, const Alienation& f) {
   gradient(p, f.s);
   const Quartic q = quartic(p, f.s);
-  const CubicRoots roots = CUBSOL(4.0f * q.q4 / f.Q, 3.0f * q.q3 / f.Q, 2.0f * q.q2 / f.Q, q.q1 / f.Q);
+  const CubicRoots roots =
+      CUBSOL(4.0f * q.q4 / f.Q, 3.0f * q.q3 / f.Q, 2.0f * q.q2 / f.Q, q.q1 / f.Q);
   if (roots.count == 0) return false;
   float t = 0.0f;
   if (roots.count == 1) {
@@ -162,8 +164,8 @@ bool fitPoint(OnePoint& p, float& K) {
 // position and the gradient. The permutation itself and the tie classes are
 // kept in SCRATCH, as integers and because their length is known only after
 // they are found.
-OnePoint bindPoint(const SSAPAR& par, MatView<const float> X, int M, Span1<float> COEF, Span1<float> FREE,
-                   PlacementScratch& scratch) {
+OnePoint bindPoint(const SSAPAR& par, MatView<const float> X, int M, Span1<float> COEF,
+                   Span1<float> FREE, PlacementScratch& scratch) {
   OnePoint p;
   p.n = par.NV;
   p.m = M;
@@ -191,10 +193,12 @@ OnePoint bindPoint(const SSAPAR& par, MatView<const float> X, int M, Span1<float
 }  // namespace
 
 PlacementScratch::PlacementScratch(int NV)
-    : perm(static_cast<size_t>(std::max(NV, 1))), ties(static_cast<size_t>(2 * std::max(NV, 1) + 2)) {}
+    : perm(static_cast<size_t>(std::max(NV, 1))),
+      ties(static_cast<size_t>(2 * std::max(NV, 1) + 2)) {}
 
-Placement SSAEX1(const SSAPAR& par, const MATINP& mat, MatView<const float> X, int M, Span1<float> COEF,
-                 Span1<float> POSITION, Span1<float> FREE, PlacementScratch& scratch, float& ALIEN) {
+Placement SSAEX1(const SSAPAR& par, const MATINP& mat, MatView<const float> X, int M,
+                 Span1<float> COEF, Span1<float> POSITION, Span1<float> FREE,
+                 PlacementScratch& scratch, float& ALIEN) {
   const int n = par.NV;
   if (FREE.size() < placementWords(n, M)) return Placement::NoSpace;
   OnePoint p = bindPoint(par, X, M, COEF, FREE, scratch);

@@ -8,11 +8,13 @@
 namespace engine::korva {
 
 void DISTAN(SsaWork& w, MatView<const float> X, int M) {
-  for (int i = 1; i < w.NV; ++i) {
-    for (int j = i + 1; j <= w.NV; ++j) {
+  const int n = w.NV;
+  const float* x = M > 0 ? &X.at(1, 1) : nullptr;
+  for (int i = 1; i < n; ++i) {
+    for (int j = i + 1; j <= n; ++j) {
       long double sum = 0.0L;
-      for (int a = 1; a <= M; ++a) {
-        const long double diff = static_cast<long double>(X.at(i, a)) - X.at(j, a);
+      for (int a = 0; a < M; ++a) {
+        const long double diff = static_cast<long double>(x[i - 1 + a * n]) - x[j - 1 + a * n];
         sum += diff * diff;
       }
       const float d = static_cast<float>(std::sqrt(sum));

@@ -17,7 +17,8 @@ SymegOutcome SSAROT(SsaWork& w, int M) {
   for (int a = 1; a <= m; ++a) {
     for (int b = 1; b <= m; ++b) {
       long double sum = 0.0L;
-      for (int i = 1; i <= w.NV; ++i) sum += static_cast<long double>(w.XDIR.at(i, a)) * w.XDIR.at(i, b);
+      for (int i = 1; i <= w.NV; ++i)
+        sum += static_cast<long double>(w.XDIR.at(i, a)) * w.XDIR.at(i, b);
       B.at(a, b) = static_cast<float>(sum);
     }
   }

@@ -60,7 +60,8 @@ void radixSortByKey(std::vector<uint64_t>& order, std::vector<uint64_t>& spare, 
       count[b] = sum;
       sum += c;
     }
-    for (size_t k = 0; k < n; ++k) spare[static_cast<size_t>(count[(order[k] >> shift) & 2047u]++)] = order[k];
+    for (size_t k = 0; k < n; ++k)
+      spare[static_cast<size_t>(count[(order[k] >> shift) & 2047u]++)] = order[k];
     std::swap(order, spare);
   }
 }
@@ -94,35 +95,41 @@ void sortByKey(int N, Span1<const float> KEY, Span1<int32_t> PERM, Span1<const f
   }
   radixSortByKey(order, scratch.spare, n, scratch.count);
   const auto keyOf = [&](size_t k) { return order[k] >> 32; };
-  const auto element = [&](size_t k) { return static_cast<size_t>(order[k] & 0xffffffffu); };
+  const auto element = [&](size_t k) { return static_cast<uint32_t>(order[k] & 0xffffffffu); };
   std::vector<std::pair<size_t, size_t>>& ties = scratch.ties;
   ties.clear();
   for (size_t s = 0, e = 1; s < n; s = e++) {
     while (e < n && keyOf(e) == keyOf(s)) ++e;
     if (e - s > 1) ties.emplace_back(s, e);
   }
-  std::vector<int32_t>& pos = scratch.position;
-  std::vector<int32_t>& newPos = scratch.next;
-  for (size_t i = 0; i < n && !ties.empty(); ++i) pos[i] = static_cast<int32_t>(i);
-  for (int g = N / 2; g > 0 && !ties.empty(); g /= 2) {
+  if (ties.empty()) {
+    for (size_t k = 0; k < n; ++k)
+      PERM(static_cast<int>(k) + 1) = static_cast<int32_t>(element(k) + 1);
+    return;
+  }
+  // at[k]: the current position of the k-th element in the order of the keys.
+  std::vector<int32_t>& at = scratch.position;
+  for (size_t k = 0; k < n; ++k) at[k] = static_cast<int32_t>(element(k));
+  std::vector<uint64_t>& run = scratch.spare;
+  for (int g = N / 2; g > 0; g /= 2) {
     for (const auto& [s, e] : ties) {
-      std::sort(order.begin() + static_cast<std::ptrdiff_t>(s), order.begin() + static_cast<std::ptrdiff_t>(e),
-                [&](uint64_t a, uint64_t b) { return pos[a & 0xffffffffu] < pos[b & 0xffffffffu]; });
+      for (size_t k = s; k < e; ++k)
+        run[k] = (uint64_t{static_cast<uint32_t>(at[k])} << 32) | element(k);
+      std::sort(run.begin() + static_cast<std::ptrdiff_t>(s),
+                run.begin() + static_cast<std::ptrdiff_t>(e));
+      for (size_t k = s; k < e; ++k) {
+        at[k] = static_cast<int32_t>(run[k] >> 32);
+        order[k] = (order[k] & ~uint64_t{0xffffffffu}) | (run[k] & 0xffffffffu);
+      }
     }
     std::fill_n(scratch.count.begin(), g, 0);
     const Divider chainOf(static_cast<uint32_t>(g));
     for (size_t k = 0; k < n; ++k) {
-      const size_t x = element(k);
-      const uint32_t chain = chainOf.remainder(static_cast<uint32_t>(pos[x]));
-      newPos[x] = static_cast<int32_t>(chain) + g * scratch.count[chain]++;
+      const uint32_t chain = chainOf.remainder(static_cast<uint32_t>(at[k]));
+      at[k] = static_cast<int32_t>(chain) + g * scratch.count[chain]++;
     }
-    std::swap(pos, newPos);
   }
-  if (ties.empty()) {
-    for (size_t k = 0; k < n; ++k) PERM(static_cast<int>(k) + 1) = static_cast<int32_t>(element(k) + 1);
-    return;
-  }
-  for (size_t x = 0; x < n; ++x) PERM(pos[x] + 1) = static_cast<int32_t>(x + 1);
+  for (size_t k = 0; k < n; ++k) PERM(at[k] + 1) = static_cast<int32_t>(element(k) + 1);
 }
 
 void INVPRM(Span1<const int32_t> PERM, Span1<float> RANK, int N) {

@@ -13,11 +13,13 @@ namespace engine {
 
 namespace {
 
-constexpr std::string_view kNoAssign = "(' **Error** : ',A,' sentence not followed ','by IS or ARE or =')";
+constexpr std::string_view kNoAssign =
+    "(' **Error** : ',A,' sentence not followed ','by IS or ARE or =')";
 constexpr std::string_view kDiagramNumber = "(' **Error** in Facet Diagram number ',I2)";
 constexpr std::string_view kSupplyFour =
     "('           You must supply 4 parameters :',/,'           Parameter 1 : Dimensionality',/,"
-    "'           Parameter 2 : Facet No.     ',/,'           Parameter 3 : First projection axis',/,"
+    "'           Parameter 2 : Facet No.     ',/,'           Parameter 3 : First projection "
+    "axis',/,"
     "'           Parameter 4 : Second projection axis')";
 constexpr std::string_view kSubmitted =
     "('           You submitted the following parameters :',/,10X,I2,' : Dimensionality',/,10X,I2,"
@@ -25,7 +27,8 @@ constexpr std::string_view kSubmitted =
     "' : Second projection axis',/,15X,'but ...')";
 constexpr std::string_view kDimensionRange =
     "('           The dimensionality has to be in the range : [',I2,',',I2,']')";
-constexpr std::string_view kFacetRange = "('           The Facet No. has to be in the range : [1,',I2,']')";
+constexpr std::string_view kFacetRange =
+    "('           The Facet No. has to be in the range : [1,',I2,']')";
 constexpr std::string_view kAxisAbove = "('           Axis No. has to be less than ',I2)";
 constexpr std::string_view kAxisBelow = "('           Axis Nos. must be at least 1')";
 constexpr std::string_view kAxesEqual = "('           Axis Nos. must be different')";
@@ -53,7 +56,8 @@ void checkGroup(EngineState& st, int N, std::array<int32_t, 4>& g, int COUNT, in
     errorAt(st, fmt, f, 1, P);
   };
   const int dim = g[0];
-  if (dim < par.MINDIM || dim > par.MAXDIM) complain(kDimensionRange, Fields().i(par.MINDIM).i(par.MAXDIM));
+  if (dim < par.MINDIM || dim > par.MAXDIM)
+    complain(kDimensionRange, Fields().i(par.MINDIM).i(par.MAXDIM));
   if (g[1] < 1 || g[1] > par.NFACETS) complain(kFacetRange, Fields().i(par.NFACETS));
   if (std::max(g[2], g[3]) > dim) complain(kAxisAbove, Fields().i(std::min(dim, par.MAXDIM)));
   if (std::min(g[2], g[3]) < 1) complain(kAxisBelow, Fields());
@@ -75,7 +79,7 @@ void SSADGR(EngineState& st, int& ERR) {
   }
   par.FACDGR = par.AFREE;
   par.NFDIAG = 0;
-  std::array<Name8, 7> numbers = {Name8(" "), Name8("+"), Name8("-"), Name8("TO"),
+  std::array<Name8, 7> numbers = {Name8(" "),  Name8("+"),  Name8("-"), Name8("TO"),
                                   Name8("to"), Name8("To"), Name8("tO")};
   int p = s.IPOS + 1;
   for (int n = 1;; ++n) {
@@ -88,9 +92,11 @@ void SSADGR(EngineState& st, int& ERR) {
       return;
     }
     std::array<int32_t, 4> g{};
-    for (int k = 0; k < 4; ++k) g[static_cast<size_t>(k)] = truncateToInt(v[static_cast<size_t>(k)]);
+    for (int k = 0; k < 4; ++k)
+      g[static_cast<size_t>(k)] = truncateToInt(v[static_cast<size_t>(k)]);
     checkGroup(st, n, g, count, p);
-    for (int k = 0; k < 4; ++k) st.MATINP.AMAT(par.FACDGR + 4 * (n - 1) + k) = static_cast<float>(g[static_cast<size_t>(k)]);
+    for (int k = 0; k < 4; ++k)
+      st.MATINP.AMAT(par.FACDGR + 4 * (n - 1) + k) = static_cast<float>(g[static_cast<size_t>(k)]);
     par.NFDIAG = n;
     par.AFREE = par.FACDGR + 4 * n;
     if (!(s.SYM(p + 1) == Name8("&"))) break;

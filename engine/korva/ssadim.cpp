@@ -14,7 +14,8 @@ namespace engine::korva {
 
 namespace {
 
-constexpr std::string_view kHeading = "('1',T48,'D I M E N S I O N A L I T Y   ',I2,/,T48,32('-'),/)";
+constexpr std::string_view kHeading =
+    "('1',T48,'D I M E N S I O N A L I T Y   ',I2,/,T48,32('-'),/)";
 constexpr std::string_view kFitLines =
     "(' Rank image transformations ',13('.'),I4,/,' Number of iterations ',19('.'),I4,/,"
     "' Coefficient of Alienation ',14('.'),F8.5)";
@@ -32,7 +33,8 @@ void heading(EngineState& st, int M) {
   std::string fmt(kHeading);
   if (st.RUNCTL.NARROW == 1) {
     fmt.replace(1, 3, " //");
-    for (size_t at = fmt.find("T48"); at != std::string::npos; at = fmt.find("T48")) fmt.replace(at, 3, "T24");
+    for (size_t at = fmt.find("T48"); at != std::string::npos; at = fmt.find("T48"))
+      fmt.replace(at, 3, "T24");
   }
   write(st, fmt, Fields().i(M));
 }
@@ -44,7 +46,10 @@ void writeOutput(EngineState& st, std::span<const float> values) {
     mystop(st, f.error());
   }
   format::RecordSink* sink = st.UNITS.sink(st.RUNCTL.FILUNI);
-  if (sink) format::FMTWR(*sink, f, std::vector<format::Value>{format::Value::reals(values.data(), static_cast<int>(values.size()))});
+  if (sink)
+    format::FMTWR(*sink, f,
+                  std::vector<format::Value>{
+                      format::Value::reals(values.data(), static_cast<int>(values.size()))});
 }
 
 // The distances of the fitted configuration relative to the largest one.
@@ -56,7 +61,8 @@ void distanceRecords(EngineState& st, SsaWork& w) {
   std::vector<float> row(static_cast<size_t>(w.NV));
   for (int i = 1; i <= w.NV; ++i) {
     for (int k = 1; k <= w.NV; ++k) {
-      row[static_cast<size_t>(k - 1)] = i == k ? 0.0f : w.SQMAT.at(std::min(i, k), std::max(i, k)) / largest;
+      row[static_cast<size_t>(k - 1)] =
+          i == k ? 0.0f : w.SQMAT.at(std::min(i, k), std::max(i, k)) / largest;
     }
     writeOutput(st, row);
   }
@@ -90,7 +96,8 @@ void pointRecords(EngineState& st, const SsaWork& w, int M) {
       for (int a = 1; a <= M; ++a) values.push_back(w.XNEW.at(i, a));
     }
     if (par.OUTFAC == 1) {
-      for (int f = 1; f <= par.NFACETS; ++f) values.push_back(st.MATINP.AMAT(par.FACPRF + (i - 1) * par.NFACETS + f - 1));
+      for (int f = 1; f <= par.NFACETS; ++f)
+        values.push_back(st.MATINP.AMAT(par.FACPRF + (i - 1) * par.NFACETS + f - 1));
     }
     writeOutput(st, values);
   }

@@ -16,12 +16,14 @@ namespace engine {
 namespace {
 
 constexpr std::string_view kIllegal = "(' **Error** : Illegal keyword in FACETS Paragraph :',A)";
-constexpr std::string_view kNoAssign = "(' **Error** : ',A,' sentence not followed ','by IS or ARE or =')";
+constexpr std::string_view kNoAssign =
+    "(' **Error** : ',A,' sentence not followed ','by IS or ARE or =')";
 constexpr std::string_view kNeedNfacets =
     "(' **Error** : Sentence NFACETS must be supplied before',/,'             sentence PROFILES')";
 constexpr std::string_view kNeedProfiles =
     "(' **Error** : Sentence PROFILES must be supplied before',/,'             sentence DIAGRAMS')";
-constexpr std::string_view kValueListExpected = "(' **Error** : Value list expected instead of ',A)";
+constexpr std::string_view kValueListExpected =
+    "(' **Error** : Value list expected instead of ',A)";
 constexpr std::string_view kOneVariable =
     "(' **Error** Facets have to be defined for one variable',/,'           each time')";
 constexpr std::string_view kNotEvoked = "(' **Error** Variable ',A,' is not evoked in KORVA')";
@@ -37,7 +39,9 @@ std::array<Name8, 7> numberSymbols() {
   return {Name8(" "), Name8("+"), Name8("-"), Name8("TO"), Name8("to"), Name8("To"), Name8("tO")};
 }
 
-bool endsSentence(const Name8& w) { return w == Name8("/") || w == Name8(";") || w == Name8("$"); }
+bool endsSentence(const Name8& w) {
+  return w == Name8("/") || w == Name8(";") || w == Name8("$");
+}
 
 // Position (1..NV) of input-matrix column C in the NAMES list, 0 when absent.
 int namesPosition(const SSAPAR& par, int C) {
@@ -69,7 +73,8 @@ bool profileEntry(EngineState& st, int& P, std::vector<float>& values) {
   RVLLST(st, values, count, symbols, -7, P);
   if (j != 0) {
     const int first = par.FACPRF + (j - 1) * par.NFACETS;
-    for (int f = 1; f <= std::min(count, par.NFACETS); ++f) st.MATINP.AMAT(first + f - 1) = values[f - 1];
+    for (int f = 1; f <= std::min(count, par.NFACETS); ++f)
+      st.MATINP.AMAT(first + f - 1) = values[f - 1];
     if (count != par.NFACETS) {
       LSTWR(st, kProfileOf, Fields().a(st.MATINP.MCNAME(columns[0])));
       LSTWR(st, kFacetCount, Fields().i(par.NFACETS));
@@ -92,13 +97,15 @@ void SSAPRF(EngineState& st, int& ERR) {
     return;
   }
   par.FACPRF = par.AFREE + par.NV;
-  if (par.NFACETS < 0 || static_cast<int64_t>(par.FACPRF) + par.NV * int64_t{par.NFACETS} > SSAPAR::AMAXW) {
+  if (par.NFACETS < 0 ||
+      static_cast<int64_t>(par.FACPRF) + par.NV * int64_t{par.NFACETS} > SSAPAR::AMAXW) {
     errorAt(st, kTooMany, Fields(), 1, s.IPOS);
     ERR = 2;
     return;
   }
   par.AFREE = par.FACPRF + par.NV * par.NFACETS;
-  for (int j = 1; j <= par.NV; ++j) st.MATINP.AMAT(par.FACPRF + (j - 1) * par.NFACETS) = SSAPAR::NOTSET;
+  for (int j = 1; j <= par.NV; ++j)
+    st.MATINP.AMAT(par.FACPRF + (j - 1) * par.NFACETS) = SSAPAR::NOTSET;
   std::vector<float> values(static_cast<size_t>(std::max(par.NFACETS, 1)));
   int p = s.IPOS + 1;
   while (profileEntry(st, p, values) && !endsSentence(s.SYM(p + 1))) p += 1;

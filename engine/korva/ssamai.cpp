@@ -26,7 +26,8 @@ constexpr std::string_view kMissingValues =
 constexpr std::string_view kNoTies = "(' No tied values')";
 constexpr std::string_view kTies = "(' Tied values with a tolerance of ',8('.'),F8.3)";
 constexpr std::string_view kLocality = "(' Weighting parameter for Locality ',7('.'),I4)";
-constexpr std::string_view kFacetHead = "(/,/,' Variable    Serial      Facets',/,'   Name      Number',4X,30I3)";
+constexpr std::string_view kFacetHead =
+    "(/,/,' Variable    Serial      Facets',/,'   Name      Number',4X,30I3)";
 constexpr std::string_view kFacetRule = "(1X,8('-'),4X,6('-'),5X,30A3)";
 constexpr std::string_view kFacetRow = "(1X,A8,5X,I3,7X,30F3.0)";
 constexpr std::string_view kZeroMatrix =
@@ -61,7 +62,10 @@ void facetTable(EngineState& st) {
     const int c = par.NAMLST[static_cast<size_t>(par.NAMBEG + j - 2)];
     const float* profile = &st.MATINP.AMAT(par.FACPRF + (j - 1) * par.NFACETS);
     write(st, kFacetRow,
-          Fields().a(st.MATINP.MCNAME(c)).i(j).reals(std::span<const float>(profile, static_cast<size_t>(par.NFACETS))));
+          Fields()
+              .a(st.MATINP.MCNAME(c))
+              .i(j)
+              .reals(std::span<const float>(profile, static_cast<size_t>(par.NFACETS))));
   }
 }
 
@@ -108,7 +112,8 @@ void SSAMAI(EngineState& st, std::span<float> AREA) {
   WorkLayout layout = layoutWork(par.NV, par.MAXDIM, 0);
   par.NPAIR = static_cast<int32_t>(layout.NPAIR);
   if (!spaceFor(st, layout.I6)) return;
-  write(st, par.TYING < 0.0f ? kNoTies : kTies, par.TYING < 0.0f ? Fields() : Fields().r(par.TYING));
+  write(st, par.TYING < 0.0f ? kNoTies : kTies,
+        par.TYING < 0.0f ? Fields() : Fields().r(par.TYING));
   write(st, kLocality, Fields().i(par.WEIGHT));
   if (par.NFACETS > 0) facetTable(st);
   // The sorts' scratch, taken once for the whole run of the procedure.

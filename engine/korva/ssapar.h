@@ -9,7 +9,7 @@
 namespace engine {
 
 struct SSAPAR {
-  static constexpr int MAXNAM = 200;  // entries of NAMLST (NAMES and EXTNAMES together)
+  static constexpr int MAXNAM = 200;        // entries of NAMLST (NAMES and EXTNAMES together)
   static constexpr int32_t AMAXW = 200000;  // words of the matrix area
   static constexpr int32_t NOTSET = 9999;   // first facet of a profile not given
   static constexpr int TITLEN = 104;

@@ -22,7 +22,9 @@ constexpr std::string_view kMissingCount = "(/,' There are',I6,'  Missing cells'
 constexpr std::string_view kMissingList = "(' List of Missing cells',/,10(' (',I3,',',I3,')  '))";
 constexpr std::string_view kTieClasses = "(/,' Number of tied Classes ',17('.'),I4)";
 
-int namesColumn(const SSAPAR& par, int j) { return par.NAMLST[static_cast<size_t>(par.NAMBEG + j - 2)]; }
+int namesColumn(const SSAPAR& par, int j) {
+  return par.NAMLST[static_cast<size_t>(par.NAMBEG + j - 2)];
+}
 
 // Reports every variable whose coefficients with all the others are missing
 // and ends the run when there is one.
@@ -101,12 +103,15 @@ void SSATIE(SSAPAR& par, SsaWork& w) {
   size_t m = 0;
   for (int k = 1; k <= w.NPAIR; ++k) {
     w.PERM(k) = 0;
-    if (w.PWGT(k) != 0.0f) s.packed[m++] = (uint64_t{orderedBits(w.PCOEF(k))} << 32) | static_cast<uint32_t>(k);
+    if (w.PWGT(k) != 0.0f)
+      s.packed[m++] = (uint64_t{orderedBits(w.PCOEF(k))} << 32) | static_cast<uint32_t>(k);
   }
   std::sort(s.packed.begin(), s.packed.begin() + static_cast<std::ptrdiff_t>(m));
   std::vector<int32_t>& before = s.position;
   std::vector<int32_t>& after = s.next;
-  const auto pairAt = [&](int32_t q) { return static_cast<int>(s.packed[static_cast<size_t>(q)] & 0xffffffffu); };
+  const auto pairAt = [&](int32_t q) {
+    return static_cast<int>(s.packed[static_cast<size_t>(q)] & 0xffffffffu);
+  };
   for (size_t q = 0; q < m; ++q) {
     before[q] = static_cast<int32_t>(q) - 1;
     after[q] = q + 1 < m ? static_cast<int32_t>(q + 1) : -1;
@@ -129,8 +134,12 @@ void SSATIE(SSAPAR& par, SsaWork& w) {
       w.PERM(pairAt(q)) = 0;
       unlink(q);
     };
-    for (int32_t q = before[anchor]; q >= 0 && !(std::fabs(w.PCOEF(i) - w.PCOEF(pairAt(q))) > par.TYING); q = before[q]) take(q);
-    for (int32_t q = after[anchor]; q >= 0 && !(std::fabs(w.PCOEF(i) - w.PCOEF(pairAt(q))) > par.TYING); q = after[q]) take(q);
+    for (int32_t q = before[anchor];
+         q >= 0 && !(std::fabs(w.PCOEF(i) - w.PCOEF(pairAt(q))) > par.TYING); q = before[q])
+      take(q);
+    for (int32_t q = after[anchor];
+         q >= 0 && !(std::fabs(w.PCOEF(i) - w.PCOEF(pairAt(q))) > par.TYING); q = after[q])
+      take(q);
     w.PERM(i) = 0;
     unlink(anchor);
     if (size < 2) continue;

@@ -14,8 +14,10 @@ namespace engine {
 
 namespace {
 
-constexpr std::string_view kIllegalKeyword = "(' **Error** : Illegal keyword in KORVA Section :',A)";
-constexpr std::string_view kNoAssign = "(' **Error** : ',A,' sentence not followed',' by IS or ARE or =')";
+constexpr std::string_view kIllegalKeyword =
+    "(' **Error** : Illegal keyword in KORVA Section :',A)";
+constexpr std::string_view kNoAssign =
+    "(' **Error** : ',A,' sentence not followed',' by IS or ARE or =')";
 constexpr std::string_view kDuplicate =
     "(' **Warning** : Duplicate ',A,' sentence',/,'               Last redefinition will be kept')";
 constexpr std::string_view kEmptyList = "(' **Error** : Empty list in ',A,' sentence')";
@@ -23,9 +25,9 @@ constexpr std::string_view kTooManyNames =
     "(' **Error** : More than ',I3,' variables in NAMES and EXTNAMES together')";
 constexpr std::string_view kBadData = "(' **Error** : Unrecognized Keyword in DATA sentence : ',A)";
 
-constexpr std::array<std::string_view, 11> kKeywords = {
-    "NAMES", "EXTNAMES", "MINDIM", "MAXDIM", "DATA", "TYING", "WEIGHT", "FACETS", "OUTPUT", "PLOT3",
-    "TITLE"};
+constexpr std::array<std::string_view, 11> kKeywords = {"NAMES",  "EXTNAMES", "MINDIM", "MAXDIM",
+                                                        "DATA",   "TYING",    "WEIGHT", "FACETS",
+                                                        "OUTPUT", "PLOT3",    "TITLE"};
 
 // The NAMES (internal) or EXTNAMES list, stored in NAMLST behind the other list.
 void nameList(EngineState& st, bool internal, int& ERR) {
@@ -56,7 +58,8 @@ void nameList(EngineState& st, bool internal, int& ERR) {
   std::array<Name8, 2> delims = {Name8(";"), Name8("$")};
   int p = s.IPOS + 1;
   int n = 0;
-  const std::span<int32_t> room = std::span<int32_t>(par.NAMLST).subspan(static_cast<size_t>(otherCount));
+  const std::span<int32_t> room =
+      std::span<int32_t>(par.NAMLST).subspan(static_cast<size_t>(otherCount));
   VARLST(st, st.MATINP.MCNAME.first(st.MATINP.MNVAR), delims, 2, p, room, n);
   s.IPOS = p;
   if (n > static_cast<int>(room.size())) {
@@ -106,17 +109,28 @@ void title(EngineState& st, int& ERR) {
 void sentence(EngineState& st, int K, int& ERR) {
   SSAPAR& par = st.SSAPAR;
   switch (K) {
-    case 1: return nameList(st, true, ERR);
-    case 2: return nameList(st, false, ERR);
-    case 3: return NUMSN(st, par.MINDIM, "MINDIM", ERR);
-    case 4: return NUMSN(st, par.MAXDIM, "MAXDIM", ERR);
-    case 5: return dataKind(st, ERR);
-    case 6: return RNUMSN(st, par.TYING, "TYING", ERR);
-    case 7: return NUMSN(st, par.WEIGHT, "WEIGHT", ERR);
-    case 8: return SSAFAC(st, ERR);
-    case 9: return SSAOUT(st, ERR);
-    case 10: return;
-    default: return title(st, ERR);
+    case 1:
+      return nameList(st, true, ERR);
+    case 2:
+      return nameList(st, false, ERR);
+    case 3:
+      return NUMSN(st, par.MINDIM, "MINDIM", ERR);
+    case 4:
+      return NUMSN(st, par.MAXDIM, "MAXDIM", ERR);
+    case 5:
+      return dataKind(st, ERR);
+    case 6:
+      return RNUMSN(st, par.TYING, "TYING", ERR);
+    case 7:
+      return NUMSN(st, par.WEIGHT, "WEIGHT", ERR);
+    case 8:
+      return SSAFAC(st, ERR);
+    case 9:
+      return SSAOUT(st, ERR);
+    case 10:
+      return;
+    default:
+      return title(st, ERR);
   }
 }
 

@@ -10,14 +10,6 @@ namespace engine::korva {
 
 namespace {
 
-// w (s d* - d) / d of the pair of points I and J (in either order).
-float pullFactor(const SsaWork& w, float s, int I, int J) {
-  const int lo = std::min(I, J);
-  const int hi = std::max(I, J);
-  const float d = w.SQMAT.at(lo, hi);
-  return w.PWGT(pairNumber(w.NV, lo, hi)) * (s * w.SQMAT.at(hi, lo) - d) / d;
-}
-
 void copyColumns(MatView<const float> from, MatView<float> to, int rows, int M) {
   for (int a = 1; a <= M; ++a) {
     for (int i = 1; i <= rows; ++i) to.at(i, a) = from.at(i, a);
@@ -27,29 +19,53 @@ void copyColumns(MatView<const float> from, MatView<float> to, int rows, int M) 
 }  // namespace
 
 void SSAGRD(const SSAPAR& par, SsaWork& w, int M) {
+  const int n = w.NV;
+  const float s = par.SCALFK;
+  // The pull w (s d* - d) / d of each pair, kept in PSCR for the sums below.
+  int k = 0;
+  for (int i = 1; i < n; ++i) {
+    for (int j = i + 1; j <= n; ++j) {
+      const float d = w.SQMAT.at(i, j);
+      ++k;
+      w.PSCR(k) = w.PWGT(k) * (s * w.SQMAT.at(j, i) - d) / d;
+    }
+  }
+  const float* pull = w.PSCR.data();
   for (int a = 1; a <= M; ++a) {
-    for (int i = 1; i <= w.NV; ++i) {
+    const float* x = &w.XCUR.at(1, a);
+    for (int i = 1; i <= n; ++i) {
       long double g = 0.0L;
-      const float xi = w.XCUR.at(i, a);
-      for (int j = 1; j <= w.NV; ++j) {
-        if (j != i) g += static_cast<long double>(pullFactor(w, par.SCALFK, i, j)) * (w.XCUR.at(j, a) - xi);
+      const float xi = x[i - 1];
+      // Pairs (j, i) with j < i lie NV - j - 1 apart; pairs (i, j) follow one another.
+      for (int j = 1, kji = i - 1; j < i; kji += n - j - 1, ++j) {
+        g += static_cast<long double>(pull[kji - 1]) * (x[j - 1] - xi);
       }
+      const int first = pairNumber(n, i, i + 1 <= n ? i + 1 : i);
+      for (int j = i + 1; j <= n; ++j)
+        g += static_cast<long double>(pull[first + (j - i) - 2]) * (x[j - 1] - xi);
       w.XDIR.at(i, a) = static_cast<float>(g);
     }
   }
 }
 
 Quartic SSAQRT(const SSAPAR& par, const SsaWork& w, int M) {
+  const int n = w.NV;
+  const float* g = w.XDIR.data();
+  const float* x = w.XCUR.data();
   long double JJ = 0.0L, HJ = 0.0L, HH = 0.0L, JE = 0.0L, HE = 0.0L;
   int k = 0;
-  for (int i = 1; i < w.NV; ++i) {
-    for (int j = i + 1; j <= w.NV; ++j) {
+  for (int i = 1; i < n; ++i) {
+    for (int j = i + 1; j <= n; ++j) {
       const float wt = w.PWGT(++k);
-      long double T = 0.0L, U = 0.0L;
-      for (int a = 1; a <= M; ++a) {
-        const long double dg = static_cast<long double>(w.XDIR.at(i, a)) - w.XDIR.at(j, a);
+      // The short sums over the axes in double precision; the sums over all
+      // pairs in extended precision.
+      double T = 0.0, U = 0.0;
+      for (int a = 0; a < M; ++a) {
+        const size_t ia = static_cast<size_t>(i - 1 + a * n),
+                     ja = static_cast<size_t>(j - 1 + a * n);
+        const double dg = static_cast<double>(g[ia]) - g[ja];
         T += dg * dg;
-        U += dg * (static_cast<long double>(w.XCUR.at(i, a)) - w.XCUR.at(j, a));
+        U += dg * (static_cast<double>(x[ia]) - x[ja]);
       }
       const float d = w.SQMAT.at(i, j);
       const float J = static_cast<float>(T) / (2.0f * d);

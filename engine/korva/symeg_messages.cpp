@@ -24,7 +24,8 @@ constexpr std::string_view kNonFatalCount = "('0',I3,' NON-FATAL ERRORS =')";
 constexpr std::string_view kFatal =
     "('0********** FATAL ERROR  *****  ','PROGRAMME TERMINATED **********')";
 
-void put(format::RecordSink& out, std::string_view text, std::span<const format::Value> values = {}) {
+void put(format::RecordSink& out, std::string_view text,
+         std::span<const format::Value> values = {}) {
   format::FMTWR(out, format::Format::cached(text), values);
 }
 

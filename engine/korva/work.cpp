@@ -35,8 +35,8 @@ SsaWork bindPreparation(std::span<float> AREA, const WorkLayout& l, int NV) {
   return w;
 }
 
-SsaWork bindWork(std::span<float> AREA, const WorkLayout& l, int NV, int LTIE,
-                 Span1<int32_t> PERM, SortScratch& SORT) {
+SsaWork bindWork(std::span<float> AREA, const WorkLayout& l, int NV, int LTIE, Span1<int32_t> PERM,
+                 SortScratch& SORT) {
   auto word = [&](int64_t i) { return AREA.data() + (i - 1); };
   const int md3 = static_cast<int>(l.MD3);
   SsaWork w = bindPreparation(AREA, l, NV);

@@ -41,7 +41,9 @@ SsaWork bindWork(std::span<float> AREA, const WorkLayout& layout, int NV, int LT
 
 // The number of pair (I, J), I < J, among NV points: the packed upper half
 // numbered row by row.
-inline int pairNumber(int NV, int I, int J) { return (2 * NV - I) * (I - 1) / 2 + (J - I); }
+inline int pairNumber(int NV, int I, int J) {
+  return (2 * NV - I) * (I - 1) / 2 + (J - I);
+}
 
 // The pair (I, J) of pair number K, 1 <= K <= NV(NV-1)/2.
 void pairOf(int NV, int K, int& I, int& J);

@@ -196,6 +196,14 @@ TEST(FormatWriteStatement, InternalFileReceivesOnePaddedRecord) {
   EXPECT_NE(twoRecords.error().find("one record"), std::string::npos);
 }
 
+TEST(FormatWriteStatement, BrokenStreamIsAFailedWrite) {
+  std::ostringstream out;
+  out.setstate(std::ios::badbit);
+  RecordSink sink(out);
+  EXPECT_FALSE(FMTWR(sink, Format::cached("('a')"), {}));
+  EXPECT_NE(sink.error().find("cannot be written"), std::string::npos);
+}
+
 TEST(FormatWriteStatement, StreamRecordsEndWithCrLfByDefault) {
   std::ostringstream out;
   RecordSink sink(out);

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 
 #include "colors.h"
 #include "engine_script.h"
@@ -182,6 +183,21 @@ TEST_F(RunTest, PlotsAreCountedOnlyForSuccessfulRuns) {
   launcher.behaviour = FakeLauncher::Behaviour::WriteOutput;
   EXPECT_EQ(workbench.Run(*table, launcher).caption, "Plot 1 - /t/x.tbl");
   EXPECT_EQ(workbench.Run(*table, launcher).caption, "Plot 2 - /t/x.tbl");
+}
+
+TEST(RunDriver, TimeLimitComesFromTheSettings) {
+  ScratchDir dir;
+  EXPECT_EQ(PipelineTimeLimitSeconds(), 120);
+  struct Case {
+    QVariant stored;
+    int seconds;
+  };
+  const Case cases[] = {{30, 30}, {"abc", 120}, {0, 120}, {-5, 120}};
+  for (const Case& c : cases) {
+    QSettings("Kestrane", "Brixel").setValue("PipelineTimeLimit", c.stored);
+    EXPECT_EQ(PipelineTimeLimitSeconds(), c.seconds) << c.stored.toString().toStdString();
+  }
+  EXPECT_TRUE(QFile::exists(dir.file("Kestrane/Brixel.conf")));
 }
 
 TEST(WorkDir, IsPrivateToTheUser) {

@@ -31,20 +31,20 @@ double TTextFileParser::ReadNumber() {
   bool atDigit = false;
   while (!atDigit && !EndOfFile()) {
     Next();
-    if (Current == '-' || Current == '.') {
-      text = QByteArray(1, Current);
+    if (current_ == '-' || current_ == '.') {
+      text = QByteArray(1, current_);
       if (EndOfFile()) break;
       Next();
-      if (!IsDigit(Current)) text.clear();  // that byte is not looked at again
+      if (!IsDigit(current_)) text.clear();  // that byte is not looked at again
     }
-    atDigit = IsDigit(Current);
+    atDigit = IsDigit(current_);
   }
   if (atDigit) {
     for (;;) {
-      text += Current;
+      text += current_;
       if (EndOfFile()) break;
       Next();  // the byte that ends the number is consumed
-      if (Current != '.' && !IsDigit(Current)) break;
+      if (current_ != '.' && !IsDigit(current_)) break;
     }
   }
   return StrToFloat(QString::fromLatin1(text));

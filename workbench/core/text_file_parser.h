@@ -17,13 +17,13 @@ class TTextFileParser {
   // The next number: an optional "-" or "." directly before a digit, then digits and points.
   // Raises EConvertError when the file ends before a number or the text does not convert.
   double ReadNumber();
+  // The byte read last.
+  char Current() const { return current_; }
 
  private:
-  char Next() { return Current = bytes_[pos_++]; }
+  char Next() { return current_ = bytes_[pos_++]; }
 
   QByteArray bytes_;
   qsizetype pos_ = 0;
-
- public:
-  char Current = 0;  // the byte read last
+  char current_ = 0;
 };

@@ -33,8 +33,8 @@ TEST_P(ForListing, MatchesExpectedListing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, ForListing,
-                         ::testing::Values("endfor_alone", "nested", "short_list", "ten_serial",
-                                           "unbalanced", "workbench"),
+                         ::testing::Values("declared_variables", "endfor_alone", "nested",
+                                           "short_list", "ten_serial", "unbalanced", "workbench"),
                          [](const auto& info) { return info.param; });
 
 TEST(ForListing, WorkbenchScriptMapsAllTwelveVariables) {

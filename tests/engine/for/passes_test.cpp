@@ -38,6 +38,8 @@ TEST(ForPasses, NumberListsStepThroughRanges) {
       // An end that is not whole is reached exactly, once.
       {"V = 1 TO 3.5", {"1", "2", "3", "3.5"}},
       {"V = 0.5 TO 2.5", {"0.5", "1", "2", "2.5"}},
+      // Stepping goes on from the integer part of the start.
+      {"V = -2.5 TO 1", {"-2.5", "-1", "0", "1"}},
       // A range that does not rise adds nothing.
       {"V = 4 TO 4 9", {"4", "9"}},
   };

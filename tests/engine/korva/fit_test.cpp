@@ -14,7 +14,8 @@ namespace {
 std::vector<std::vector<double>> randomPoints(int n, int dims, unsigned seed) {
   std::mt19937 gen(seed);
   std::uniform_real_distribution<double> u(0.0, 10.0);
-  std::vector<std::vector<double>> pts(static_cast<size_t>(n), std::vector<double>(static_cast<size_t>(dims)));
+  std::vector<std::vector<double>> pts(static_cast<size_t>(n),
+                                       std::vector<double>(static_cast<size_t>(dims)));
   for (auto& p : pts) {
     for (auto& x : p) x = u(gen);
   }

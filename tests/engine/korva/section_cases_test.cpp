@@ -38,8 +38,8 @@ double spiral(int i, int j) {
 
 std::string script(int n, const std::string& matrixExtra, const std::string& korva) {
   const std::string names = "X1 TO X" + std::to_string(n);
-  return "$MATRINP NAMES = " + names + " ;\n FILE = 'm.txt' ;\n FORMAT = '(10F8.4)' ;\n" + matrixExtra +
-         "$KORVA NAMES = " + names + " ;\n" + korva + "$END\n";
+  return "$MATRINP NAMES = " + names + " ;\n FILE = 'm.txt' ;\n FORMAT = '(10F8.4)' ;\n" +
+         matrixExtra + "$KORVA NAMES = " + names + " ;\n" + korva + "$END\n";
 }
 
 struct Case {
@@ -59,44 +59,100 @@ std::vector<Case> cases() {
     return lo != hi && lo <= 2 && hi <= 7 ? 9.0 : spiral(i, j);
   };
   return {
-      {"defaults", 5, spiral, "", "",
-       {" Minimal dimensionality .................   2", " Maximal dimensionality .................   3",
-        " Similarity Data  (Correlations)", " Tied values with a tolerance of ........   0.000",
+      {"defaults",
+       5,
+       spiral,
+       "",
+       "",
+       {" Minimal dimensionality .................   2",
+        " Maximal dimensionality .................   3", " Similarity Data  (Correlations)",
+        " Tied values with a tolerance of ........   0.000",
         " Weighting parameter for Locality .......   0", "D I M E N S I O N A L I T Y    2",
         "D I M E N S I O N A L I T Y    3"},
        {},
        {"_No errors_"}},
-      {"more axes than points", 5, spiral, "", " MAXDIM = 6 ;\n",
+      {"more axes than points",
+       5,
+       spiral,
+       "",
+       " MAXDIM = 6 ;\n",
        {"0*****WARNING*****", "0ERROR IN PARAMETER  *NUM*   ",
         "0********** FATAL ERROR  *****  PROGRAMME TERMINATED **********"},
        {"D I M E N S I O N", "ERROR IN PARAMETER  *NN*"},
        {}},
-      {"zero upper half", 4, zeroUpper, "", "", {" Number of variables ....................   4"},
+      {"zero upper half",
+       4,
+       zeroUpper,
+       "",
+       "",
+       {" Number of variables ....................   4"},
        {"D I M E N S I O N"},
-       {" **Error** : All the elements of your matrix are zero", "             Please, check your input matrix."}},
-      {"variable without coefficients", 5, thirdMissing, " MISSINGS = 9 ;\n", "",
+       {" **Error** : All the elements of your matrix are zero",
+        "             Please, check your input matrix."}},
+      {"variable without coefficients",
+       5,
+       thirdMissing,
+       " MISSINGS = 9 ;\n",
+       "",
        {" Values representing Missing cells.......(9.00    ,9.00    )  ,  "},
        {"D I M E N S I O N"},
-       {" **Error** : Variable X3       has missing coefficients", "             The execution is aborted.",
-        " Errrors in KORVA"}},
-      {"no dimensionality to analyse", 5, spiral, "", " MINDIM = 3 ;\n MAXDIM = 2 ;\n",
-       {" Minimal dimensionality .................   3"}, {"D I M E N S I O N"}, {"_No errors_"}},
-      {"duplicate names", 6, spiral, "", " NAMES = X2 TO X5 ;\n",
-       {" Number of variables ....................   4"}, {},
-       {" **Warning** : Duplicate NAMES sentence", "               Last redefinition will be kept"}},
-      {"ties switched off", 5, spiral, "", " TYING = -1 ;\n", {" No tied values"}, {"Number of tied Classes"}, {}},
-      {"eleven missing cells", 8, elevenMissing, " MISSINGS = 9 ;\n", " TYING = -1 ; MAXDIM = 2 ;\n",
+       {" **Error** : Variable X3       has missing coefficients",
+        "             The execution is aborted.", " Errrors in KORVA"}},
+      {"no dimensionality to analyse",
+       5,
+       spiral,
+       "",
+       " MINDIM = 3 ;\n MAXDIM = 2 ;\n",
+       {" Minimal dimensionality .................   3"},
+       {"D I M E N S I O N"},
+       {"_No errors_"}},
+      {"duplicate names",
+       6,
+       spiral,
+       "",
+       " NAMES = X2 TO X5 ;\n",
+       {" Number of variables ....................   4"},
+       {},
+       {" **Warning** : Duplicate NAMES sentence",
+        "               Last redefinition will be kept"}},
+      {"ties switched off",
+       5,
+       spiral,
+       "",
+       " TYING = -1 ;\n",
+       {" No tied values"},
+       {"Number of tied Classes"},
+       {}},
+      {"eleven missing cells",
+       8,
+       elevenMissing,
+       " MISSINGS = 9 ;\n",
+       " TYING = -1 ; MAXDIM = 2 ;\n",
        {" There are    11  Missing cells", " List of Missing cells",
-        "\r\n (  1,  2)   (  1,  3)   (  1,  4)   (  1,  5)   (  1,  6)   (  1,  7)   (  2,  3)   (  2,  4)   (  2,  5)   (  2,  6)  \r\n",
+        "\r\n (  1,  2)   (  1,  3)   (  1,  4)   (  1,  5)   (  1,  6)   (  1,  7)   (  2,  3)   "
+        "(  2,  4)   (  2,  5)   (  2,  6)  \r\n",
         "\r\n (  2,  7)   (\r\n"},
-       {}, {}},
-      {"eleven axes continue on a second record", 12, spiral, "", " MINDIM = 11 ; MAXDIM = 11 ;\n",
-       {" Number    Centroid            1        2        3        4        5        6        7        8        9       ",
+       {},
+       {}},
+      {"eleven axes continue on a second record",
+       12,
+       spiral,
+       "",
+       " MINDIM = 11 ; MAXDIM = 11 ;\n",
+       {" Number    Centroid            1        2        3        4        5        6        7    "
+        "    8        9       ",
         "10       11       "},
-       {}, {}},
-      {"illegal keyword and value", 5, spiral, "", " COLOUR = 3 ;\n DATA = RANKS ;\n", {},
+       {},
+       {}},
+      {"illegal keyword and value",
+       5,
+       spiral,
+       "",
+       " COLOUR = 3 ;\n DATA = RANKS ;\n",
+       {},
        {"KORVA"},
-       {" **Error** : Illegal keyword in KORVA Section :COLOUR", " **Error** : Unrecognized Keyword in DATA sentence : RANKS"}},
+       {" **Error** : Illegal keyword in KORVA Section :COLOUR",
+        " **Error** : Unrecognized Keyword in DATA sentence : RANKS"}},
   };
 }
 
@@ -107,9 +163,12 @@ TEST(KorvaSection, Cases) {
     options.files["m.txt"] = matrix(c.n, c.values);
     enginetest::runKorva(run, script(c.n, c.matrixExtra, c.korva), options);
     EXPECT_EQ(run.status, 0) << c.what;
-    for (const std::string& s : c.inResults) EXPECT_NE(run.results.find(s), std::string::npos) << c.what << ": " << s;
-    for (const std::string& s : c.notInResults) EXPECT_EQ(run.results.find(s), std::string::npos) << c.what << ": " << s;
-    for (const std::string& s : c.inListing) EXPECT_NE(run.listing.find(s), std::string::npos) << c.what << ": " << s;
+    for (const std::string& s : c.inResults)
+      EXPECT_NE(run.results.find(s), std::string::npos) << c.what << ": " << s;
+    for (const std::string& s : c.notInResults)
+      EXPECT_EQ(run.results.find(s), std::string::npos) << c.what << ": " << s;
+    for (const std::string& s : c.inListing)
+      EXPECT_NE(run.listing.find(s), std::string::npos) << c.what << ": " << s;
   }
 }
 
@@ -119,7 +178,9 @@ TEST(KorvaSection, OutputDistWritesRelativeDistances) {
   enginetest::KorvaRun run;
   enginetest::RunOptions options;
   options.files["m.txt"] = matrix(5, spiral);
-  enginetest::runKorva(run, script(5, "", " DATA = DISSIM ;\n MAXDIM = 2 ;\n OUTPUT DIST / FILE = 'd.txt' ;\n"), options);
+  enginetest::runKorva(
+      run, script(5, "", " DATA = DISSIM ;\n MAXDIM = 2 ;\n OUTPUT DIST / FILE = 'd.txt' ;\n"),
+      options);
   const std::vector<std::string> lines = enginetest::splitLines(run.file("d.txt"));
   ASSERT_EQ(lines.size(), 5u);
   double d[5][5];
@@ -143,7 +204,8 @@ TEST(KorvaSection, OutputFileIsNotOpenedAfterAnEarlierError) {
   enginetest::KorvaRun run;
   enginetest::RunOptions options;
   options.files["m.txt"] = matrix(5, spiral);
-  enginetest::runKorva(run, "$NOSUCH ;\n" + script(5, "", " OUTPUT COORD / FILE = 'c.txt' ;\n"), options);
+  enginetest::runKorva(run, "$NOSUCH ;\n" + script(5, "", " OUTPUT COORD / FILE = 'c.txt' ;\n"),
+                       options);
   EXPECT_FALSE(std::filesystem::exists(run.dir / "c.txt"));
   EXPECT_EQ(run.results.find("KORVA"), std::string::npos);
 }

@@ -17,8 +17,9 @@ struct Eigen {
 
   Eigen(const std::vector<float>& matrix, int n_, int num_)
       : a(matrix), z(n_ * std::max(num_, 1)), d(std::max(num_, 1)), work(9 * n_), n(n_), num(num_) {
-    outcome = SYMEG(n, n, MatView<float>(a.data(), n, n), 1, MatView<float>(z.data(), n, std::max(num, 1)),
-                    Span1<float>(d.data(), std::max(num, 1)), 1, num, Span1<float>(work.data(), 9 * n));
+    outcome = SYMEG(
+        n, n, MatView<float>(a.data(), n, n), 1, MatView<float>(z.data(), n, std::max(num, 1)),
+        Span1<float>(d.data(), std::max(num, 1)), 1, num, Span1<float>(work.data(), 9 * n));
   }
   float vec(int i, int j) const { return z[(i - 1) + (j - 1) * n]; }
 };
@@ -106,9 +107,10 @@ TEST(Symeg, ParameterErrorsMarkTheirParameters) {
   for (const Case& c : cases) {
     std::vector<float> a(std::max(c.nn * c.nn, 1)), z(64), d(8), work(64);
     int num = c.num;
-    const SymegOutcome out = SYMEG(c.nn, c.nn, MatView<float>(a.data(), std::max(c.nn, 1), std::max(c.nn, 1)),
-                                   c.mode, MatView<float>(z.data(), 8, 8), Span1<float>(d.data(), 8), 1,
-                                   num, Span1<float>(work.data(), 64));
+    const SymegOutcome out =
+        SYMEG(c.nn, c.nn, MatView<float>(a.data(), std::max(c.nn, 1), std::max(c.nn, 1)), c.mode,
+              MatView<float>(z.data(), 8, 8), Span1<float>(d.data(), 8), 1, num,
+              Span1<float>(work.data(), 64));
     EXPECT_EQ(out.message, 1);
     EXPECT_EQ(out.badNN, c.nnMarked);
     EXPECT_EQ(out.badMode, c.modeMarked);
@@ -119,8 +121,9 @@ TEST(Symeg, ParameterErrorsMarkTheirParameters) {
 TEST(Symeg, OneByOneReturnsTheElementWithoutVector) {
   std::vector<float> a = {7.5f}, z = {-3.0f}, d = {0.0f}, work(9);
   int num = 1;
-  const SymegOutcome out = SYMEG(1, 1, MatView<float>(a.data(), 1, 1), 1, MatView<float>(z.data(), 1, 1),
-                                 Span1<float>(d.data(), 1), 1, num, Span1<float>(work.data(), 9));
+  const SymegOutcome out =
+      SYMEG(1, 1, MatView<float>(a.data(), 1, 1), 1, MatView<float>(z.data(), 1, 1),
+            Span1<float>(d.data(), 1), 1, num, Span1<float>(work.data(), 9));
   EXPECT_EQ(out.message, 2);
   EXPECT_EQ(d[0], 7.5f);
   EXPECT_EQ(z[0], -3.0f);

@@ -13,7 +13,8 @@ namespace engine::korva {
 namespace {
 
 // The classes as SSATIE leaves them: size, then pair numbers, per class.
-std::vector<float> classes(const std::vector<float>& coef, const std::vector<float>& wgt, float tying) {
+std::vector<float> classes(const std::vector<float>& coef, const std::vector<float>& wgt,
+                           float tying) {
   const int npair = static_cast<int>(coef.size());
   int nv = 2;
   while (nv * (nv - 1) / 2 < npair) ++nv;
@@ -29,8 +30,8 @@ std::vector<float> classes(const std::vector<float>& coef, const std::vector<flo
 
 // The classes by their definition: each free pair in order anchors the later
 // free pairs within the tolerance.
-std::vector<float> classesByDefinition(const std::vector<float>& coef, const std::vector<float>& wgt,
-                                       float tying) {
+std::vector<float> classesByDefinition(const std::vector<float>& coef,
+                                       const std::vector<float>& wgt, float tying) {
   std::vector<bool> free(coef.size());
   for (size_t k = 0; k < coef.size(); ++k) free[k] = wgt[k] != 0.0f;
   std::vector<float> out;
@@ -60,7 +61,10 @@ TEST(Ssatie, ClassesAreAnchoredOnTheirFirstMember) {
       {{0.5f, 0.75f, 1.0f}, {1, 1, 1}, 0.25f, {2, 1, 2}},
       {{0.5f, 0.75f, 1.0f}, {1, 1, 1}, 0.5f, {3, 1, 2, 3}},
       {{0.75f, 0.5f, 1.0f}, {1, 1, 1}, 0.25f, {3, 1, 2, 3}},
-      {{2, 1, 2, 1, 2, 3}, {1, 1, 1, 1, 0, 1}, 0.0f, {2, 1, 3, 2, 2, 4}},  // a missing pair joins no class
+      {{2, 1, 2, 1, 2, 3},
+       {1, 1, 1, 1, 0, 1},
+       0.0f,
+       {2, 1, 3, 2, 2, 4}},  // a missing pair joins no class
       {{1, 2, 3}, {1, 1, 1}, 0.0f, {}},
   };
   for (const Case& c : cases) EXPECT_EQ(classes(c.coef, c.wgt, c.tying), c.expected);

@@ -40,7 +40,8 @@ std::vector<double> numbersAfter(const std::string& text, const std::string& wor
   std::vector<double> numbers;
   const std::regex number(R"(\d+(\.\d+)?)");
   const std::string rest = text.substr(text.find(word) + word.size());
-  for (auto it = std::sregex_iterator(rest.begin(), rest.end(), number); it != std::sregex_iterator(); ++it) {
+  for (auto it = std::sregex_iterator(rest.begin(), rest.end(), number);
+       it != std::sregex_iterator(); ++it) {
     numbers.push_back(std::stod(it->str()));
   }
   return numbers;
@@ -76,7 +77,8 @@ TEST_F(WorkbenchScript, PageNumbersAgreeWithEachOther) {
   EXPECT_EQ(minY, 0.0);
   EXPECT_EQ(top, 100.0);
   // The centroid of the points is the origin of the fitted map.
-  for (const Point& p : points) EXPECT_NEAR(p.distance, std::hypot(p.x - cx, p.y - cy), 0.02) << p.serial;
+  for (const Point& p : points)
+    EXPECT_NEAR(p.distance, std::hypot(p.x - cx, p.y - cy), 0.02) << p.serial;
   // The coordinates file holds the table's coordinates, one record per point.
   std::istringstream file(run.file("__trel3"));
   for (const Point& p : points) {
