@@ -65,7 +65,7 @@ TEST(FormatReadNumbers, RealFields) {
 
 TEST(FormatReadNumbers, BadRealFieldsAreReadErrors) {
   const char* records[] = {"********", "  1.2a  ", "1.2.3",  "-",       "  +  ", ".",
-                           "1.0E",     "1.0e39",     "3.5e38", "1.0E+5x", "--1",   "1,5"};
+                           "1.0E",     "1.0e39",   "3.5e38", "1.0E+5x", "--1",   "1,5"};
   for (const char* record : records) {
     std::vector<float> value{0.0f};
     EXPECT_EQ(readReals("(F8.4)", record, value), ReadStatus::ReadError) << "[" << record << "]";
