@@ -17,6 +17,7 @@ struct Scatter {
   double xx = 0;
   double xy = 0;
   double yy = 0;
+  double determinant() const { return xx * yy - xy * xy; }
 };
 
 // 1 - r^2 of the two coordinates below this means they lie on one line.
@@ -43,7 +44,7 @@ Scatter scatterAround(std::span<const Point> points, Point g) {
 }
 
 bool spansPlane(const Scatter& s, trel::Problem& problem) {
-  if (!std::isfinite(s.xx * s.yy - s.xy * s.xy)) {
+  if (!std::isfinite(s.determinant())) {
     problem = {0, "the coordinates are too large to compute with"};
     return false;
   }
@@ -51,7 +52,7 @@ bool spansPlane(const Scatter& s, trel::Problem& problem) {
     problem = {0, "the coordinates have no spread: all points of the map coincide"};
     return false;
   }
-  if (s.xx * s.yy - s.xy * s.xy <= kCollinear * s.xx * s.yy) {
+  if (s.determinant() <= kCollinear * s.xx * s.yy) {
     problem = {0, "the points of the map lie on one line, so no direction can be computed"};
     return false;
   }
@@ -77,7 +78,7 @@ Arrow arrowOf(std::span<const Point> points, Point g, const Scatter& s, const tr
     yv += (points[i - 1].y - g.y) * v;
     vv += v * v;
   }
-  const double det = s.xx * s.yy - s.xy * s.xy;
+  const double det = s.determinant();
   const double bx = (s.yy * xv - s.xy * yv) / det;
   const double by = (s.xx * yv - s.xy * xv) / det;
   const double explained = (bx * xv + by * yv) / vv;

@@ -26,7 +26,8 @@ void checkLimits(EngineState& st, const ForLevel& lv) {
   }
 }
 
-// Copies the body B..Z into the stack (save) or back into the symbol table.
+// The body B..Z goes into the FOR stack when its level opens and is copied
+// back before each pass.
 void saveBody(EngineState& st, ForTables& t, const ForLevel& lv) {
   for (int k = 0; k < lv.bodyLength; ++k) {
     t.stackSym(lv.stackPos + k) = st.SYMTAB.SYM(lv.bodyFirst + k);

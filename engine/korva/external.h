@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/globals/engine_state.h"
+#include "engine/korva/shells.h"
 #include "engine/korva/views.h"
 #include "engine/korva/work.h"
 
@@ -49,11 +50,13 @@ MatView<const float> mappedPoints(EngineState& st, const SsaWork& w, int M);
 // The placement of one external variable.
 enum class Placement { Placed, NoSpace, NoRoot };
 // Scratch of the placements of one dimensionality, taken once: the sort
-// permutation and the tie classes of the variable being placed.
+// permutation, the tie classes of the variable being placed and the scratch
+// of the search for them.
 struct PlacementScratch {
   explicit PlacementScratch(int NV);
   std::vector<int32_t> perm;
   std::vector<float> ties;
+  SortScratch sort;
 };
 // Moves one point into the fixed configuration X (NV points, M axes) until
 // the order of its distances follows the order of its NV coefficients COEF

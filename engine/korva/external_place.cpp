@@ -185,6 +185,7 @@ OnePoint bindPoint(const SSAPAR& par, MatView<const float> X, int M, Span1<float
   p.view.PSCR = p.scratch;
   p.view.SQMAT = MatView<float>(scratch.ties.data(), 1, static_cast<int>(scratch.ties.size()));
   p.view.PERM = Span1<int32_t>(scratch.perm.data(), static_cast<int>(scratch.perm.size()));
+  p.view.SORT = &scratch.sort;
   p.ties.TYING = par.TYING;
   p.ties.PROXIM = par.PROXIM;
   return p;
@@ -194,7 +195,8 @@ OnePoint bindPoint(const SSAPAR& par, MatView<const float> X, int M, Span1<float
 
 PlacementScratch::PlacementScratch(int NV)
     : perm(static_cast<size_t>(std::max(NV, 1))),
-      ties(static_cast<size_t>(2 * std::max(NV, 1) + 2)) {}
+      ties(static_cast<size_t>(2 * std::max(NV, 1) + 2)),
+      sort(std::max(NV, 1)) {}
 
 Placement SSAEX1(const SSAPAR& par, const MATINP& mat, MatView<const float> X, int M,
                  Span1<float> COEF, Span1<float> POSITION, Span1<float> FREE,

@@ -79,10 +79,11 @@ void SSADGR(EngineState& st, int& ERR) {
   }
   par.FACDGR = par.AFREE;
   par.NFDIAG = 0;
-  std::array<Name8, 7> numbers = {Name8(" "),  Name8("+"),  Name8("-"), Name8("TO"),
-                                  Name8("to"), Name8("To"), Name8("tO")};
   int p = s.IPOS + 1;
   for (int n = 1;; ++n) {
+    // The reader leaves the symbol that ended the list in the first entry.
+    std::array<Name8, 7> numbers = {Name8(" "),  Name8("+"),  Name8("-"), Name8("TO"),
+                                    Name8("to"), Name8("To"), Name8("tO")};
     std::array<float, 8> v{};
     int count = 0;
     RVLLST(st, v, count, numbers, -7, p);

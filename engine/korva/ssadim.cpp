@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/korva/diagram.h"
+#include "engine/korva/external.h"
 #include "engine/korva/fit.h"
 #include "engine/korva/procedure.h"
 #include "engine/util/listing.h"
@@ -134,8 +136,10 @@ void SSADIM(EngineState& st, SsaWork& w, int M) {
   }
   reportEigen(st, SSAROT(w, M));
   const Span1<float> centre(w.XDIR.data(), std::max(M, 0));
-  SSANRM(w.XNEW, centre, w.NV, M);
+  normaliseWithExternal(st, w, M, centre);
   coordinatesTable(st, w, M, centre);
+  if (par.NEXTV > 0) externalTable(st, M);
+  SSASPC(st, mappedPoints(st, w, M), par.NV + par.NEXTV, M);
   if (par.OUTOPN == 1 && (par.OUTCRD == 1 || par.OUTFAC == 1)) pointRecords(st, w, M);
 }
 

@@ -1,6 +1,7 @@
 // The start of the procedure: dissimilarities on a common scale, the
 // eigenvector start configuration, locality weights and the pairs' ranks.
 #include <algorithm>
+#include <cstdint>
 
 #include "engine/korva/fit.h"
 #include "engine/korva/shells.h"
@@ -9,10 +10,15 @@ namespace engine::korva {
 
 namespace {
 
-// X raised to the integer power N by repeated multiplication.
+// X raised to the integer power N by repeated squaring (any N in a few
+// steps; 1/X^|N| for a negative N).
 float integerPower(float x, int n) {
   float r = 1.0f;
-  for (int i = 0; i < (n < 0 ? -n : n); ++i) r = r * x;
+  float square = x;
+  for (int64_t e = n < 0 ? -int64_t{n} : n; e > 0; e >>= 1) {
+    if (e & 1) r = r * square;
+    square = square * square;
+  }
   return n < 0 ? 1.0f / r : r;
 }
 

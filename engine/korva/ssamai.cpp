@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/korva/external.h"
 #include "engine/korva/procedure.h"
 #include "engine/util/listing.h"
 
@@ -130,6 +131,7 @@ void SSAMAI(EngineState& st, std::span<float> AREA) {
     return;
   }
   SSAPRP(st, w);
+  if (par.NEXTV > 0 && !SSAEXP(st, AREA, layout)) return;
   layout = layoutWork(par.NV, par.MAXDIM, par.LTIE);
   if (!spaceFor(st, layout.I11)) return;
   w = bindWork(AREA, layout, par.NV, par.LTIE, permView, sort);

@@ -80,13 +80,14 @@ ScanPlan SCNPLN(std::span<const ScanSpec> spec, int nrec) {
     }
     for (size_t k = groupBegin; k < groupEnd; ++k) {
       const ScanSpec& s = sorted[k];
-      ScanField field;
-      field.column = order[k];
-      field.first = s.SPFRST - low + start;
-      field.last = s.SPLAST - low + start;
-      field.numeric = s.SPDEC != SPDEC_CHARACTER;
-      field.conversion = conversionFormat(s);
-      field.converter = format::Format::parse(field.conversion);
+      std::string conversion = conversionFormat(s);
+      format::Format converter = format::Format::parse(conversion);
+      ScanField field{order[k],
+                      s.SPFRST - low + start,
+                      s.SPLAST - low + start,
+                      s.SPDEC != SPDEC_CHARACTER,
+                      std::move(conversion),
+                      std::move(converter)};
       plan.fields.push_back(std::move(field));
     }
     plan.segmentLengths.push_back(high - low + 1);

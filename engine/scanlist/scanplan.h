@@ -14,12 +14,12 @@ namespace engine {
 
 // One variable of the plan, in reading order.
 struct ScanField {
-  int column = 0;          // position of the variable among the names, from 1
-  int first = 0;           // first position in the case buffer, from 1
-  int last = 0;            // last position in the case buffer
-  bool numeric = true;     // false for a character field
-  std::string conversion;  // e.g. "(f08.02)" or "(a00003)"
-  format::Format converter = format::Format::parse("");
+  int column = 0;            // position of the variable among the names, from 1
+  int first = 0;             // first position in the case buffer, from 1
+  int last = 0;              // last position in the case buffer
+  bool numeric = true;       // false for a character field
+  std::string conversion;    // e.g. "(f08.02)" or "(a00003)"
+  format::Format converter;  // the parsed conversion format
 };
 
 struct ScanPlan {

@@ -68,6 +68,20 @@ TEST(TrelListing, CentredOnlyStillListsStandardDeviations) {
   EXPECT_EQ(lines[6], "  0.0000  2.0000  4.0000");  // centred, not scaled
 }
 
+TEST(TrelListing, ThirteenVariablesWrapDataAndStatistics) {
+  const std::string row = "   1   2   3   4   5   6   7   8   9  10  11  12  13";
+  const std::string other = "   2   3   4   5   6   7   8   9  10  11  12  13  14";
+  const TrelOutput out = runTrel(crlfText({"  2 13  1", "(13F4.0)", row, other}));
+  ASSERT_TRUE(out.ok) << out.problem.text;
+  const Lines lines = crlfLines(out.listing);
+  // Echo; 9 + 4 data values per observation; 12 + 1 means and deviations; 2 rows.
+  std::vector<size_t> widths;
+  for (size_t i = 1; i < lines.size(); ++i) widths.push_back(lines[i].size());
+  EXPECT_EQ(widths, (std::vector<size_t>{54, 24, 54, 24, 120, 10, 120, 10, 16, 16}));
+  EXPECT_EQ(lines[2], "  10.0  11.0  12.0  13.0");
+  EXPECT_EQ(lines[6], "    13.500");
+}
+
 TEST(TrelListing, ElevenObservationsTakeTwoLinesPerRow) {
   Lines input = {" 11  1  1", "(F4.0)"};
   for (int i = 1; i <= 11; ++i)

@@ -43,7 +43,7 @@ int main(int argc, char* argv[]) {
   QTextStream err(stderr);
   const CommandLine command = ParseCommandLine(app.arguments().mid(1));
   const bool batch = command.mode == StartMode::FastBatch || command.mode == StartMode::FullBatch;
-  if (batch && (command.directory.isEmpty() || !QDir(command.directory).exists())) {
+  if (batch && !IsBatchDirectory(command.directory)) {
     err << kNoBatchDirectoryMessage << Qt::endl;
     return 1;
   }

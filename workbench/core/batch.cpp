@@ -23,6 +23,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   return {StartMode::UnknownOption, {}};
 }
 
+bool IsBatchDirectory(const QString& directory) {
+  return !directory.isEmpty() && QDir(directory).exists();
+}
+
 namespace {
 
 // The table files of the directory sorted by name, so that runs are reproducible.
@@ -47,8 +51,8 @@ void AnalyseTable(const QString& path, Workbench& workbench, PipelineLauncher& l
 BatchOutcome RunBatch(const QString& directory, Workbench& workbench, PipelineLauncher& launcher,
                       QTextStream& errors, const ExtraExport& extraExport) {
   BatchOutcome outcome;
+  if (!IsBatchDirectory(directory)) return outcome;
   const QDir dir(directory);
-  if (directory.isEmpty() || !dir.exists()) return outcome;
   outcome.directoryFound = true;
   for (const QString& name : TableFiles(dir)) {
     const QString path = dir.filePath(name);

@@ -20,6 +20,9 @@ struct CommandLine {
 // Only the first argument counts, compared exactly; the second is the batch directory.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
+// Whether a batch can run on the directory (it is named and exists).
+bool IsBatchDirectory(const QString& directory);
+
 extern const char* const kUnknownOptionMessage;
 extern const char* const kNoBatchDirectoryMessage;
 

@@ -26,26 +26,31 @@ bool IsDigit(char c) {
 
 }  // namespace
 
-double TTextFileParser::ReadNumber() {
-  QByteArray text;
-  bool atDigit = false;
-  while (!atDigit && !EndOfFile()) {
+bool TTextFileParser::FindNumberStart(QByteArray& text) {
+  while (!EndOfFile()) {
     Next();
     if (current_ == '-' || current_ == '.') {
       text = QByteArray(1, current_);
-      if (EndOfFile()) break;
+      if (EndOfFile()) return false;
       Next();
       if (!IsDigit(current_)) text.clear();  // that byte is not looked at again
     }
-    atDigit = IsDigit(current_);
+    if (IsDigit(current_)) return true;
   }
-  if (atDigit) {
-    for (;;) {
-      text += current_;
-      if (EndOfFile()) break;
-      Next();  // the byte that ends the number is consumed
-      if (current_ != '.' && !IsDigit(current_)) break;
-    }
+  return false;
+}
+
+void TTextFileParser::CollectNumber(QByteArray& text) {
+  for (;;) {
+    text += current_;
+    if (EndOfFile()) return;
+    Next();  // the byte that ends the number is consumed
+    if (current_ != '.' && !IsDigit(current_)) return;
   }
+}
+
+double TTextFileParser::ReadNumber() {
+  QByteArray text;
+  if (FindNumberStart(text)) CollectNumber(text);
   return StrToFloat(QString::fromLatin1(text));
 }

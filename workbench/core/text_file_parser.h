@@ -21,6 +21,11 @@ class TTextFileParser {
   char Current() const { return current_; }
 
  private:
+  // Reads up to the first digit of a number; text holds a "-" or "." read directly before it.
+  // False when the file ends first.
+  bool FindNumberStart(QByteArray& text);
+  // Appends the digits and points from the current byte on.
+  void CollectNumber(QByteArray& text);
   char Next() { return current_ = bytes_[pos_++]; }
 
   QByteArray bytes_;

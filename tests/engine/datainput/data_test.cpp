@@ -194,6 +194,12 @@ TEST(DataRead, CasesWithAFormatAndTheirErrors) {
   EXPECT_EQ(counted.messages()[0], " **Error** : The error can be one of the followings :");
   EXPECT_EQ(counted.messages()[13], "             wrong.");
 
+  EngineRun records("$DATA NAMES = A B; RECORDS = 1001; FILE = 'd';\n$END\n", {{"d", lines(3)}});
+  EXPECT_EQ(records.messageText(),
+            " **Error** : Wrong value for number of records per case\n"
+            "             Check your RECORDS sentence in DATA section\n");
+  EXPECT_EQ(records.st->DATINP.DNCASE, -1);
+
   EngineRun letters("$DATA NAMES = A B; FILE = 'd';\n$END\n", {{"d", "1 2\r\nx y\r\n"}});
   EXPECT_EQ(letters.messages().front(), " **Error** in reading data");
   EXPECT_EQ(letters.messages().size(), 11u);

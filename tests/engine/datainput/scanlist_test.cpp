@@ -99,6 +99,9 @@ TEST(ScanParse, NamesWithRecordsAndColumns) {
   EXPECT_THAT(specs(j), ElementsAre(Spec(1, 1, 2, 0), Spec(1, 3, 4, 0), Spec(3, 7, 7, 0)));
   EXPECT_EQ(j.MNREC, 8);
 
+  EngineRun even("$MATRINP NAMES = X1 TO X10 1-80 ;\n$END\n");
+  EXPECT_THAT(specs(even.st->MATINP)[9], Spec(1, 73, 80, 0));
+
   EngineRun plain("$MATRINP NAMES = X1 TO X10 ;\n$END\n");
   EXPECT_EQ(plain.st->MATINP.MNVAR, 10);
   EXPECT_EQ(plain.st->MATINP.MSCAN, 0);

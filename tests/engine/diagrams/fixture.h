@@ -49,6 +49,19 @@ struct Fixture {
   std::vector<std::string> messages() const { return enginetest::splitLines(listing.str()); }
 };
 
+// A fitted map of 36 internal points: a 6 x 6 grid over the square 0..100
+// (from 0 on both axes), jittered so that no two distances are equal, with
+// a third coordinate for 3-D maps.
+inline std::vector<std::vector<float>> gridMap() {
+  std::vector<std::vector<float>> map;
+  for (int i = 0; i < 36; ++i) {
+    map.push_back({20.0f * static_cast<float>(i % 6) + static_cast<float>(i * 7 % 5),
+                   20.0f * static_cast<float>(i / 6) + static_cast<float>(i * 3 % 4),
+                   static_cast<float>(i * 37 % 101)});
+  }
+  return map;
+}
+
 inline std::string blanks(int n) { return std::string(static_cast<size_t>(n), ' '); }
 
 // TEXT padded with blanks to WIDTH characters.

@@ -1,8 +1,8 @@
 // The in-process FOR runner: a recording dispatcher in place of SECDSP.
 #include "tests/engine/for/for_run.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <memory>
 
 #include "engine/for/for_blocks.h"
 #include "engine/util/listing.h"

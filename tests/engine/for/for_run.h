@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>

@@ -35,6 +35,7 @@ TEST(ForPasses, NumberListsStepThroughRanges) {
       {"V = -2 TO 1", {"-2", "-1", "0", "1"}},
       {"V = 5 1 to 2 - 7 + 8", {"5", "1", "2", "-7", "8"}},
       {"V = 1 TO 3 TO 5", {"1", "2", "3", "4", "5"}},
+      {"V IS 7 8", {"7", "8"}},
       // An end that is not whole is reached exactly, once.
       {"V = 1 TO 3.5", {"1", "2", "3", "3.5"}},
       {"V = 0.5 TO 2.5", {"0.5", "1", "2", "2.5"}},

@@ -83,7 +83,7 @@ TEST(Fit, StartThatReproducesTheOrderNeedsNoIteration) {
   }
 }
 
-TEST(Fit, ReportedCoefficientIsGuttmansAlienation) {
+TEST(Fit, ReportedCoefficientMatchesTheFinalDistances) {
   struct Case {
     int n, dims;
     WorkFixture::Metric metric;

@@ -36,9 +36,10 @@ double spiral(int i, int j) {
   return std::hypot(x(i) - x(j), y(i) - y(j));
 }
 
-std::string script(int n, const std::string& matrixExtra, const std::string& korva) {
+std::string script(int n, const std::string& matrixExtra, const std::string& korva,
+                   const std::string& before = "") {
   const std::string names = "X1 TO X" + std::to_string(n);
-  return "$MATRINP NAMES = " + names + " ;\n FILE = 'm.txt' ;\n FORMAT = '(10F8.4)' ;\n" +
+  return before + "$MATRINP NAMES = " + names + " ;\n FILE = 'm.txt' ;\n FORMAT = '(10F8.4)' ;\n" +
          matrixExtra + "$KORVA NAMES = " + names + " ;\n" + korva + "$END\n";
 }
 
@@ -48,6 +49,7 @@ struct Case {
   std::function<double(int, int)> values;
   std::string matrixExtra, korva;
   std::vector<std::string> inResults, notInResults, inListing;
+  std::string before;
 };
 
 std::vector<Case> cases() {
@@ -161,7 +163,7 @@ TEST(KorvaSection, Cases) {
     enginetest::KorvaRun run;
     enginetest::RunOptions options;
     options.files["m.txt"] = matrix(c.n, c.values);
-    enginetest::runKorva(run, script(c.n, c.matrixExtra, c.korva), options);
+    enginetest::runKorva(run, script(c.n, c.matrixExtra, c.korva, c.before), options);
     EXPECT_EQ(run.status, 0) << c.what;
     for (const std::string& s : c.inResults)
       EXPECT_NE(run.results.find(s), std::string::npos) << c.what << ": " << s;
@@ -198,6 +200,22 @@ TEST(KorvaSection, OutputDistWritesRelativeDistances) {
   for (int i = 0; i < 5; ++i) {
     for (int k = 0; k < 5; ++k) EXPECT_EQ(d[i][k], d[k][i]);
   }
+}
+
+// Three facets and two axes in the default format: one record of five numbers per point.
+TEST(KorvaSection, OutputCoordinatesAndFacets) {
+  enginetest::KorvaRun run;
+  enginetest::RunOptions options;
+  options.files["m.txt"] = matrix(4, spiral);
+  enginetest::runKorva(run,
+                       script(4, "",
+                              " MAXDIM = 2 ;\n FACETS NFACETS = 3 / PROFILES = X1 1 2 3 X2 3 2 1\n"
+                              " X3 0 0 1 X4 1 1 1 ;\n OUTPUT COORD / FACETS / FILE = 'c.txt' ;\n"),
+                       options);
+  const std::vector<std::string> lines = enginetest::splitLines(run.file("c.txt"));
+  ASSERT_EQ(lines.size(), 4u) << run.listing;
+  EXPECT_EQ(lines[1].substr(14), "   3.00   2.00   1.00");
+  for (const std::string& line : lines) EXPECT_EQ(line.size(), 35u) << line;
 }
 
 TEST(KorvaSection, OutputFileIsNotOpenedAfterAnEarlierError) {

@@ -18,10 +18,12 @@ using engine::SSAPAR;
 // An engine whose input matrix has the columns X1 to X<columns>, with IPOS
 // on the name of the section.
 struct Section {
-  explicit Section(const std::string& sentences, int columns = 6) : in("$KORVA " + sentences + "\n$END\n") {
+  explicit Section(const std::string& sentences, int columns = 6)
+      : in("$KORVA " + sentences + "\n$END\n") {
     st = std::make_unique<EngineState>(in, out, nullptr);
     st->MATINP.MNVAR = columns;
-    for (int k = 1; k <= columns; ++k) st->MATINP.MCNAME(k) = engine::Name8("X" + std::to_string(k));
+    for (int k = 1; k <= columns; ++k)
+      st->MATINP.MCNAME(k) = engine::Name8("X" + std::to_string(k));
     engine::DRKSET(*st);
     const size_t echo = out.str().size();
     st->SYMTAB.IPOS = 2;
@@ -29,7 +31,9 @@ struct Section {
     messages = out.str().substr(echo);
   }
   const SSAPAR& par() const { return st->SSAPAR; }
-  std::vector<int> namlst(int n) const { return std::vector<int>(par().NAMLST.begin(), par().NAMLST.begin() + n); }
+  std::vector<int> namlst(int n) const {
+    return std::vector<int>(par().NAMLST.begin(), par().NAMLST.begin() + n);
+  }
   bool says(const std::string& text) const { return messages.find(text) != std::string::npos; }
 
   std::istringstream in;
@@ -52,7 +56,9 @@ TEST(SectionParse, NamesAloneGivesTheDefaults) {
 }
 
 TEST(SectionParse, ValuesOfTheSentences) {
-  Section s("NAMES = X2 X1 ; MINDIM = 1 ; MAXDIM IS 4 ; DATA ARE DISSIM ; TYING = - 0.5 ; WEIGHT = -2 ;");
+  Section s(
+      "NAMES = X2 X1 ; MINDIM = 1 ; MAXDIM IS 4 ;\n DATA ARE DISSIM ; TYING = - 0.5 ; WEIGHT = -2 "
+      ";");
   EXPECT_EQ(s.namlst(2), (std::vector<int>{2, 1}));
   EXPECT_EQ(s.par().MINDIM, 1);
   EXPECT_EQ(s.par().MAXDIM, 4);
@@ -63,7 +69,9 @@ TEST(SectionParse, ValuesOfTheSentences) {
 
 TEST(SectionParse, ExternalListBeforeAndAfterTheInternalOne) {
   Section s("EXTNAMES = X5 X6 ; NAMES = X1 TO X3 ; EXTNAMES = X4 ;");
-  EXPECT_TRUE(s.says(" **Warning** : Duplicate EXTNAMES sentence\r\n               Last redefinition will be kept"));
+  EXPECT_TRUE(
+      s.says(" **Warning** : Duplicate EXTNAMES sentence\r\n               Last redefinition will "
+             "be kept"));
   EXPECT_EQ(s.par().NAMBEG, 1);
   EXPECT_EQ(s.par().EXTBEG, 4);
   EXPECT_EQ(s.namlst(4), (std::vector<int>{1, 2, 3, 4}));
@@ -84,8 +92,11 @@ TEST(SectionParse, FaultySentencesAreCountedAndSkipped) {
       {"DATA = RANKS ;", " **Error** : Unrecognized Keyword in DATA sentence : RANKS", 1},
       {"NAMES = X1 X2 MAXDIM = 3 ;", " **Error** Undeclared Variable : MAXDIM", 3},
       {"MINDIM = 2 MAXDIM = 3 ;", " **Error** : Missing semicolon delimiter", 1},
-      {"OUTPUT COORD / COLOUR / DIST ;", " **Error** : Illegal keyword in OUTPUT paragraph :COLOUR", 1},
-      {"FACETS PROFILES = X1 1 ;", " **Error** : Sentence NFACETS must be supplied before\r\n             sentence PROFILES", 1},
+      {"OUTPUT COORD / COLOUR / DIST ;", " **Error** : Illegal keyword in OUTPUT paragraph :COLOUR",
+       1},
+      {"FACETS PROFILES = X1 1 ;",
+       " **Error** : Sentence NFACETS must be supplied before\r\n             sentence PROFILES",
+       1},
   };
   for (const Case& c : cases) {
     Section s(c.sentences);
@@ -97,12 +108,14 @@ TEST(SectionParse, FaultySentencesAreCountedAndSkipped) {
 
 TEST(SectionParse, NamesAndExternalNamesTogetherAreLimited) {
   Section s("NAMES = X1 TO X150 ; EXTNAMES = X1 TO X60 ;", 200);
-  EXPECT_TRUE(s.says(" **Error** : More than 200 variables in NAMES and EXTNAMES together")) << s.messages;
+  EXPECT_TRUE(s.says(" **Error** : More than 200 variables in NAMES and EXTNAMES together"))
+      << s.messages;
   EXPECT_EQ(s.par().NV, 150);
 }
 
 TEST(SectionParse, OutputParagraph) {
-  Section s("NAMES = X1 TO X3 ; OUTPUT COORD / DIST / FORMAT = '(5F8.3)' / UNIT = 12 ; MAXDIM = 2 ;");
+  Section s(
+      "NAMES = X1 TO X3 ;\n OUTPUT COORD / DIST / FORMAT = '(5F8.3)' / UNIT = 12 ; MAXDIM = 2 ;");
   EXPECT_EQ(s.par().OUTCRD, 1);
   EXPECT_EQ(s.par().OUTDST, 1);
   EXPECT_EQ(s.par().OUTFAC, 0);
@@ -130,41 +143,43 @@ TEST(SectionParse, FacetProfilesAndDiagrams) {
 }
 
 TEST(SectionParse, FacetDiagramComplaints) {
-  Section s("NAMES = X1 TO X3 ; MAXDIM = 2 ;\n FACETS NFACETS = 2 / PROFILES = X1 1 2 X2 3 4 X3 5 6 /\n"
-            " DIAGRAMS = 3 1 1 1 & 2 1 ;");
-  EXPECT_TRUE(s.says(" **Error** in Facet Diagram number  1\r\n           You submitted the following parameters :"));
+  Section s(
+      "NAMES = X1 TO X3 ; MAXDIM = 2 ;\n FACETS NFACETS = 2 / PROFILES = X1 1 2 X2 3 4 X3 5 6 /\n"
+      " DIAGRAMS = 3 1 1 1 & 2 1 ;");
+  EXPECT_TRUE(
+      s.says(" **Error** in Facet Diagram number  1\r\n           You submitted the following "
+             "parameters :"));
   EXPECT_TRUE(s.says("           The dimensionality has to be in the range : [ 2, 2]"));
   EXPECT_TRUE(s.says("           Axis Nos. must be different"));
-  EXPECT_TRUE(s.says(" **Error** in Facet Diagram number  2\r\n           You must supply 4 parameters :"));
+  EXPECT_TRUE(
+      s.says(" **Error** in Facet Diagram number  2\r\n           You must supply 4 parameters :"));
 }
 
 TEST(SectionParse, MissingProfileIsReported) {
   Section s("NAMES = X1 TO X3 ; FACETS NFACETS = 2 / PROFILES = X1 1 2 X2 3 ;");
-  EXPECT_TRUE(s.says(" **Error** in profile of X2      \r\n           The number of facets must be  2")) << s.messages;
-  EXPECT_TRUE(s.says(" **Error** Facets have to be defined\r\n           for all the   3 variables"));
+  EXPECT_TRUE(
+      s.says(" **Error** in profile of X2      \r\n           The number of facets must be  2"))
+      << s.messages;
+  EXPECT_TRUE(
+      s.says(" **Error** Facets have to be defined\r\n           for all the   3 variables"));
 }
 
 TEST(SectionParse, TitleIsCentred) {
+  Section s("NAMES = X1 X2 ; TITLE = 'A MAP' ;");
+  EXPECT_EQ(s.par().TITGIV, 1);
+  EXPECT_EQ(s.par().SSATIT, "A MAP" + std::string(99, ' '));
+  EXPECT_EQ(s.par().TITFMT, "( 63x,a  5)");
   struct Case {
-    std::string title;
-    int linsiz;
+    int length, linsiz;
     const char* format;
   };
-  const Case cases[] = {
-      {"A MAP", 132, "( 63x,a  5)"},
-      {std::string(104, 'T'), 80, "(  1x,a 79)"},
-      {std::string(80, 'T'), 80, "(  0x,a 80)"},
-  };
+  const Case cases[] = {{104, 80, "(  1x,a 79)"}, {80, 80, "(  0x,a 80)"}, {0, 132, "( 65x,a  1)"}};
   for (const Case& c : cases) {
-    std::string sentence = "NAMES = X1 X2 ; TITLE = '";
-    for (size_t k = 0; k < c.title.size(); k += 40) sentence += c.title.substr(k, 40) + "\n";
-    sentence.pop_back();
-    sentence += "' ;";
-    Section s(sentence);
+    s.st->SSAPAR.SSATIT = std::string(static_cast<size_t>(c.length), 'T') +
+                          std::string(static_cast<size_t>(104 - c.length), ' ');
     s.st->RUNCTL.LINSIZ = c.linsiz;
     engine::SSATTL(*s.st);
-    EXPECT_EQ(s.par().TITGIV, 1);
-    EXPECT_EQ(s.par().TITFMT, c.format) << c.title;
+    EXPECT_EQ(s.par().TITFMT, c.format) << c.length;
   }
 }
 

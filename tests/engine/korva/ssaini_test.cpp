@@ -38,8 +38,11 @@ TEST(Ssawgt, WeighsLocalOrDistantPairs) {
     int weight;
     std::vector<float> expected;  // for delta 1.0, 2.0 and a missing pair
   };
-  const Case cases[] = {
-      {2, {1.0f, 0.25f, 0.0f}}, {-2, {0.25f, 1.0f, 0.0f}}, {1, {1.0f, 0.5f, 0.0f}}};
+  // A huge exponent must not take long: 0.5 raised to it underflows to 0.
+  const Case cases[] = {{2, {1.0f, 0.25f, 0.0f}},
+                        {-2, {0.25f, 1.0f, 0.0f}},
+                        {1, {1.0f, 0.5f, 0.0f}},
+                        {2000000000, {1.0f, 0.0f, 0.0f}}};
   for (const Case& c : cases) {
     WorkFixture f(3, 2);
     f.par.WEIGHT = c.weight;
