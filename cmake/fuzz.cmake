@@ -5,6 +5,13 @@
 # that inputs which once crashed keep being checked in every build.
 option(BRIX_FUZZ "Build libFuzzer binaries (clang only)" OFF)
 
+# The libraries under test are instrumented too, so that libFuzzer sees the
+# coverage of the code it explores and not only of the fuzz entry points.
+if(BRIX_FUZZ AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
 function(brix_fuzz_target name source)
   set(corpus ${PROJECT_SOURCE_DIR}/tests/fuzz/corpus/${name})
   if(BRIX_FUZZ AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang")

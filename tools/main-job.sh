@@ -23,7 +23,7 @@ summarise() {
     }'
 }
 
-echo "Console pipeline on the example tables (the workbench is not built yet):"
+echo "Console pipeline (trel, korva, fendex) on the example tables:"
 status=0
 for input in "$examples"/*.in; do
   name=$(basename -- "$input" .in)

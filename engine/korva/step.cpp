@@ -55,6 +55,9 @@ Quartic SSAQRT(const SSAPAR& par, const SsaWork& w, int M) {
   long double JJ = 0.0L, HJ = 0.0L, HH = 0.0L, JE = 0.0L, HE = 0.0L;
   int k = 0;
   for (int i = 1; i < n; ++i) {
+    // The pairs of one point are summed in double precision, the points'
+    // sums in extended precision.
+    double rowJJ = 0.0, rowHJ = 0.0, rowHH = 0.0, rowJE = 0.0, rowHE = 0.0;
     for (int j = i + 1; j <= n; ++j) {
       const float wt = w.PWGT(++k);
       // The short sums over the axes in double precision; the sums over all
@@ -71,12 +74,17 @@ Quartic SSAQRT(const SSAPAR& par, const SsaWork& w, int M) {
       const float J = static_cast<float>(T) / (2.0f * d);
       const float H = static_cast<float>(U) / (2.0f * d);
       const float e = par.SCALFK * w.SQMAT.at(j, i) - d;
-      JJ += static_cast<long double>(wt) * J * J;
-      HJ += static_cast<long double>(wt) * H * J;
-      HH += static_cast<long double>(wt) * H * H;
-      JE += static_cast<long double>(wt) * J * e;
-      HE += static_cast<long double>(wt) * H * e;
+      rowJJ += static_cast<double>(wt) * J * J;
+      rowHJ += static_cast<double>(wt) * H * J;
+      rowHH += static_cast<double>(wt) * H * H;
+      rowJE += static_cast<double>(wt) * J * e;
+      rowHE += static_cast<double>(wt) * H * e;
     }
+    JJ += rowJJ;
+    HJ += rowHJ;
+    HH += rowHH;
+    JE += rowJE;
+    HE += rowHE;
   }
   Quartic q;
   q.q4 = static_cast<float>(JJ);

@@ -149,4 +149,5 @@ void TBrixelInputFile::WriteFile() const {
     }
     WriteLine(file, line);
   }
+  if (!file.flush()) throw EBrixError(file.errorString());
 }
