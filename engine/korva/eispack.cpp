@@ -28,20 +28,28 @@ void reduceRow(int I, float SCALE, MatView<float> A, Span1<float> E, Span1<float
   H = H - F * G;
   A.at(I, L) = F - G;
   if (L != 1) {
+    // The cubic part of the reduction; all indices lie within 1..I, so the
+    // elements are reached without the checked accessor.
+    const size_t n = static_cast<size_t>(A.rows());
+    float* const a = A.data();
+    const float* const e = E.data();
+    const auto el = [&](int r, int c) -> float& {
+      return a[static_cast<size_t>(r - 1) + static_cast<size_t>(c - 1) * n];
+    };
     F = 0.0f;
     for (int J = 1; J <= L; ++J) {
       G = 0.0f;
-      for (int K = 1; K <= J; ++K) G = G + A.at(J, K) * A.at(I, K);
-      for (int K = J + 1; K <= L; ++K) G = G + A.at(K, J) * A.at(I, K);
+      for (int K = 1; K <= J; ++K) G = G + el(J, K) * el(I, K);
+      for (int K = J + 1; K <= L; ++K) G = G + el(K, J) * el(I, K);
       E(J) = G / H;
-      F = F + E(J) * A.at(I, J);
+      F = F + E(J) * el(I, J);
     }
     H = F / (H + H);
     for (int J = 1; J <= L; ++J) {
-      F = A.at(I, J);
+      F = el(I, J);
       G = E(J) - H * F;
       E(J) = G;
-      for (int K = 1; K <= J; ++K) A.at(J, K) = A.at(J, K) - F * E(K) - G * A.at(I, K);
+      for (int K = 1; K <= J; ++K) el(J, K) = el(J, K) - F * e[K - 1] - G * el(I, K);
     }
   }
   for (int K = 1; K <= L; ++K) A.at(I, K) = SCALE * A.at(I, K);

@@ -76,16 +76,56 @@ struct Divider {
   uint64_t inverse;
 };
 
+uint32_t elementOf(uint64_t packed) {
+  return static_cast<uint32_t>(packed & 0xffffffffu);
+}
+
+// The runs of equal keys in ORDER (sorted by key) as [start, end) ranges.
+void findTies(const std::vector<uint64_t>& order, size_t n,
+              std::vector<std::pair<size_t, size_t>>& ties) {
+  ties.clear();
+  for (size_t s = 0, e = 1; s < n; s = e++) {
+    while (e < n && (order[e] >> 32) == (order[s] >> 32)) ++e;
+    if (e - s > 1) ties.emplace_back(s, e);
+  }
+}
+
+// Puts each run of equal keys in the order of the elements' positions AT.
+void orderTiesByPosition(SortScratch& scratch) {
+  std::vector<uint64_t>& run = scratch.spare;
+  std::vector<int32_t>& at = scratch.position;
+  for (const auto& [s, e] : scratch.ties) {
+    for (size_t k = s; k < e; ++k)
+      run[k] = (uint64_t{static_cast<uint32_t>(at[k])} << 32) | elementOf(scratch.packed[k]);
+    std::sort(run.begin() + static_cast<std::ptrdiff_t>(s),
+              run.begin() + static_cast<std::ptrdiff_t>(e));
+    for (size_t k = s; k < e; ++k) {
+      at[k] = static_cast<int32_t>(run[k] >> 32);
+      scratch.packed[k] = (scratch.packed[k] & ~uint64_t{0xffffffffu}) | elementOf(run[k]);
+    }
+  }
+}
+
+// One pass with gap G: walking the elements in the order of (key, position),
+// each takes the next free place of its chain.
+void chainPass(int G, size_t n, SortScratch& scratch) {
+  std::vector<int32_t>& at = scratch.position;
+  std::fill_n(scratch.count.begin(), G, 0);
+  const Divider chainOf(static_cast<uint32_t>(G));
+  for (size_t k = 0; k < n; ++k) {
+    const uint32_t chain = chainOf.remainder(static_cast<uint32_t>(at[k]));
+    at[k] = static_cast<int32_t>(chain) + G * scratch.count[chain]++;
+  }
+}
+
 }  // namespace
 
 // Each pass of SHELLS with gap g is an insertion sort of every chain of
 // positions p, p + g, p + 2g, ..., exchanging only strictly smaller keys: a
 // stable sort of each chain. Its result is therefore fixed by the keys and
-// the positions before the pass, and is computed here directly: walking
-// the elements in the order of (key, position before the pass), each one
-// takes the next free place of its chain. Only elements of equal key need
-// their order refreshed from one pass to the next; without equal keys the
-// result is simply the order of the keys.
+// the positions before the pass, and is computed directly (chainPass). Only
+// elements of equal key need their order refreshed from one pass to the
+// next; without equal keys the result is simply the order of the keys.
 void sortByKey(int N, Span1<const float> KEY, Span1<int32_t> PERM, Span1<const float> WGT,
                SortScratch& scratch) {
   const auto n = static_cast<size_t>(N);
@@ -94,42 +134,20 @@ void sortByKey(int N, Span1<const float> KEY, Span1<int32_t> PERM, Span1<const f
     order[i] = (uint64_t{orderedBits(effectiveKey(KEY, WGT, static_cast<int>(i) + 1))} << 32) | i;
   }
   radixSortByKey(order, scratch.spare, n, scratch.count);
-  const auto keyOf = [&](size_t k) { return order[k] >> 32; };
-  const auto element = [&](size_t k) { return static_cast<uint32_t>(order[k] & 0xffffffffu); };
-  std::vector<std::pair<size_t, size_t>>& ties = scratch.ties;
-  ties.clear();
-  for (size_t s = 0, e = 1; s < n; s = e++) {
-    while (e < n && keyOf(e) == keyOf(s)) ++e;
-    if (e - s > 1) ties.emplace_back(s, e);
-  }
-  if (ties.empty()) {
+  findTies(order, n, scratch.ties);
+  if (scratch.ties.empty()) {
     for (size_t k = 0; k < n; ++k)
-      PERM(static_cast<int>(k) + 1) = static_cast<int32_t>(element(k) + 1);
+      PERM(static_cast<int>(k) + 1) = static_cast<int32_t>(elementOf(order[k]) + 1);
     return;
   }
-  // at[k]: the current position of the k-th element in the order of the keys.
-  std::vector<int32_t>& at = scratch.position;
-  for (size_t k = 0; k < n; ++k) at[k] = static_cast<int32_t>(element(k));
-  std::vector<uint64_t>& run = scratch.spare;
+  // position[k]: the current position of the k-th element in the order of the keys.
+  for (size_t k = 0; k < n; ++k) scratch.position[k] = static_cast<int32_t>(elementOf(order[k]));
   for (int g = N / 2; g > 0; g /= 2) {
-    for (const auto& [s, e] : ties) {
-      for (size_t k = s; k < e; ++k)
-        run[k] = (uint64_t{static_cast<uint32_t>(at[k])} << 32) | element(k);
-      std::sort(run.begin() + static_cast<std::ptrdiff_t>(s),
-                run.begin() + static_cast<std::ptrdiff_t>(e));
-      for (size_t k = s; k < e; ++k) {
-        at[k] = static_cast<int32_t>(run[k] >> 32);
-        order[k] = (order[k] & ~uint64_t{0xffffffffu}) | (run[k] & 0xffffffffu);
-      }
-    }
-    std::fill_n(scratch.count.begin(), g, 0);
-    const Divider chainOf(static_cast<uint32_t>(g));
-    for (size_t k = 0; k < n; ++k) {
-      const uint32_t chain = chainOf.remainder(static_cast<uint32_t>(at[k]));
-      at[k] = static_cast<int32_t>(chain) + g * scratch.count[chain]++;
-    }
+    orderTiesByPosition(scratch);
+    chainPass(g, n, scratch);
   }
-  for (size_t k = 0; k < n; ++k) PERM(at[k] + 1) = static_cast<int32_t>(element(k) + 1);
+  for (size_t k = 0; k < n; ++k)
+    PERM(scratch.position[k] + 1) = static_cast<int32_t>(elementOf(order[k]) + 1);
 }
 
 void INVPRM(Span1<const int32_t> PERM, Span1<float> RANK, int N) {

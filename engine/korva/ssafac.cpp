@@ -32,6 +32,8 @@ constexpr std::string_view kFacetCount = "('           The number of facets must
 constexpr std::string_view kAllVariables =
     "(' **Error** Facets have to be defined',/,'           for all the ',I3,' variables')";
 constexpr std::string_view kTooMany = "(' **Error** : Too many variables in KORVA.')";
+constexpr std::string_view kNoProfiles =
+    "(' **Error** : Sentence NFACETS must be followed by sentence PROFILES')";
 
 // The symbols that make up a list of numbers: numbers (blank symbols),
 // signs and the range word.
@@ -142,6 +144,9 @@ void SSAFAC(EngineState& st, int& ERR) {
     }
     return true;
   });
+  // Facets without profiles would leave the facet table and the output
+  // file without data to show.
+  if (par.NFACETS > 0 && par.FACPRF == 0) errorAt(st, kNoProfiles, Fields(), 1, st.SYMTAB.IPOS);
   ERR = 0;
 }
 

@@ -177,7 +177,7 @@ void SSATTL(EngineState& st) {
     margin = 1;
     length = st.RUNCTL.LINSIZ - 1;
   }
-  char text[16];
+  char text[32];
   std::snprintf(text, sizeof text, "(%3dx,a%3d)", margin, length);
   par.TITFMT = text;
 }

@@ -148,6 +148,26 @@ TEST(TableEdit, ColumnOperationsMoveCellsAndMarks) {
   EXPECT_EQ(table->LastRow(), 1);
 }
 
+TEST(TableEdit, CopyCutAndPasteCellRanges) {
+  auto table = MakeTable({"a b c", "d e f"});
+  EXPECT_EQ(table->CellsText(2, 1, 3, 2), "b\tc\ne\tf\n");
+  EXPECT_TRUE(table->CellsText(0, 0, 19, 19).startsWith("\tIn\tIn"));
+  table->ClearCells(2, 1, 3, 2);
+  EXPECT_EQ(table->LastCol(), 1);
+
+  table->SetCell(0, 19, "");                     // an empty mark gets "In" after a paste
+  table->PasteText("1\t2\r\n3\t4\r\n", 19, 19);  // past the last row and column: the grid grows
+  EXPECT_EQ(table->RowCount(), 21);
+  EXPECT_EQ(table->ColCount(), 21);
+  EXPECT_EQ(table->Cell(20, 20), "4");
+  EXPECT_EQ(table->Cell(0, 19), kMarkIn);
+  EXPECT_EQ(table->Cell(0, 20), kMarkIn);
+  EXPECT_EQ(table->Cell(20, 0), kMarkIn);
+  EXPECT_EQ(table->LastRow(), 20);
+  EXPECT_EQ(table->LastCol(), 20);
+  EXPECT_FALSE(table->Modified());
+}
+
 TEST(TableEdit, NewTablesAreNeverNamedTwice) {
   Workbench workbench;
   EXPECT_EQ(workbench.CreateTableWindow()->FileName(), "NONAME1");

@@ -54,6 +54,16 @@ class TTableForm {
   // The reaction to a finished edit of cell (col, row).
   void CellEdited(int col, int row);
 
+  // Clipboard text of the cells from (left, top) to (right, bottom): cells separated by tabs,
+  // rows ended by LF. The whole grid, marks included, is CellsText(0, 0, ColCount() - 1,
+  // RowCount() - 1).
+  QString CellsText(int left, int top, int right, int bottom) const;
+  // Empties the cells of the range (the second half of a cut), then RecalcExtent.
+  void ClearCells(int left, int top, int right, int bottom);
+  // Pastes clipboard text with its first cell at (col, row), growing the grid to fit; then
+  // RecalcExtent and "In" on every empty mark.
+  void PasteText(const QString& text, int col, int row);
+
   void ToggleRowMark(int row);
   void ToggleColMark(int col);
   void SetNameRow(int row);

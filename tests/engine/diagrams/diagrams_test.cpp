@@ -96,9 +96,15 @@ TEST(Diagrams, NarrowHeadingsStartAfterTwoEmptyRecords) {
 // after its space diagrams, in the order requested.
 TEST(Diagrams, FacetDiagramsOfTheirDimensionalityOnly) {
   const float groups[][4] = {{3, 1, 2, 3}, {2, 2, 1, 2}, {3, 2, 1, 3}};
-  const std::string facet3a = "1" + blanks(13) + "Facet Diagram for Dimensionality  3 and Facet  1. Axis  2 versus Axis  3.";
-  const std::string facet2 = "1" + blanks(13) + "Facet Diagram for Dimensionality  2 and Facet  2. Axis  1 versus Axis  2.";
-  const std::string facet3b = "1" + blanks(13) + "Facet Diagram for Dimensionality  3 and Facet  2. Axis  1 versus Axis  3.";
+  const std::string facet3a =
+      "1" + blanks(13) +
+      "Facet Diagram for Dimensionality  3 and Facet  1. Axis  2 versus Axis  3.";
+  const std::string facet2 =
+      "1" + blanks(13) +
+      "Facet Diagram for Dimensionality  2 and Facet  2. Axis  1 versus Axis  2.";
+  const std::string facet3b =
+      "1" + blanks(13) +
+      "Facet Diagram for Dimensionality  3 and Facet  2. Axis  1 versus Axis  3.";
   const std::string space = "1" + blanks(19) + "Space Diagram for Dimensionality  ";
   struct Case {
     int M;

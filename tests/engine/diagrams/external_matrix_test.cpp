@@ -24,19 +24,12 @@ TEST(ExternalScale, BringsTheLargestCoefficientToTensOrHundreds) {
     float FACTOR;
   };
   const Case cases[] = {
-      {{0.85f}, 2, 100.0f},
-      {{-0.9f, 0.8f}, 2, 100.0f},
-      {{5.0f}, 1, 10.0f},
-      {{10.04f}, 1, 10.0f},
-      {{10.06f}, 0, 1.0f},
-      {{99.4f}, 0, 1.0f},
-      {{100.0f}, 0, 1.0f},
-      {{150.0f}, -1, 0.1f},
-      {{1000.0f}, -2, 0.01f},
-      {{1500.0f, -3.0f}, -2, 0.01f},
-      {{0.5f, kMiss}, 2, 100.0f},  // a missing coefficient is not looked at
-      {{0.0f, 0.0f}, 0, 1.0f},
-      {{kMiss}, 0, 1.0f},
+      {{0.85f}, 2, 100.0f},          {{-0.9f, 0.8f}, 2, 100.0f}, {{5.0f}, 1, 10.0f},
+      {{10.04f}, 1, 10.0f},          {{10.06f}, 0, 1.0f},        {{99.4f}, 0, 1.0f},
+      {{100.0f}, 0, 1.0f},           {{150.0f}, -1, 0.1f},       {{1000.0f}, -2, 0.01f},
+      {{1500.0f, -3.0f}, -2, 0.01f}, {{0.5f, kMiss}, 2, 100.0f},  // a missing coefficient is not
+                                                                  // looked at
+      {{0.0f, 0.0f}, 0, 1.0f},       {{kMiss}, 0, 1.0f},
   };
   for (const Case& c : cases) {
     Fixture f(1);
@@ -129,8 +122,12 @@ TEST(ExternalListing, PagesOfColumnBlocksAndRowBlocks) {
   const Case cases[] = {
       // 29 columns per page at LINSIZ 132, 25 rows per page at PAGSIZ 60.
       {30, 1, 132, 60, {indent + serials(1, 29), indent + serials(30, 30)}},
-      {30, 26, 132, 60,
-       {indent + serials(1, 29), indent + serials(1, 29), indent + serials(30, 30), indent + serials(30, 30)}},
+      {30,
+       26,
+       132,
+       60,
+       {indent + serials(1, 29), indent + serials(1, 29), indent + serials(30, 30),
+        indent + serials(30, 30)}},
       // A line or page too small for the layout still lists one column or
       // one row per page.
       {2, 1, 10, 60, {indent + serials(1, 1), indent + serials(2, 2)}},
@@ -168,7 +165,8 @@ TEST(ExternalPreparation, RowOfTheExternalColumnOfTheInternal) {
   const std::vector<std::string> r = f.results();
   EXPECT_EQ(r[9], " E1         3 I  31  32");
   EXPECT_EQ(r[11], " E2         4 I  41  42");
-  EXPECT_FLOAT_EQ(f.area[static_cast<size_t>(f.layout.I6 - 1) + 1], 41.0f);  // EXTMAT(2, 1) at word I6 + 1
+  EXPECT_FLOAT_EQ(f.area[static_cast<size_t>(f.layout.I6 - 1) + 1],
+                  41.0f);  // EXTMAT(2, 1) at word I6 + 1
   EXPECT_EQ(f.st.RUNCTL.NERR, 0);
 }
 

@@ -62,7 +62,9 @@ inline std::vector<std::vector<float>> gridMap() {
   return map;
 }
 
-inline std::string blanks(int n) { return std::string(static_cast<size_t>(n), ' '); }
+inline std::string blanks(int n) {
+  return std::string(static_cast<size_t>(n), ' ');
+}
 
 // TEXT padded with blanks to WIDTH characters.
 inline std::string padded(std::string text, int width) {

@@ -26,7 +26,8 @@ struct JointFixture : Fixture {
   const std::vector<std::vector<float>> targets = {{37, 62}, {61, 28}};
   float centroid[2] = {0.0f, 0.0f};
 
-  explicit JointFixture(int AFREE = NV * NV + 4 * NV + 5) : Fixture(NV, 2), sort(NV * (NV - 1) / 2) {
+  explicit JointFixture(int AFREE = NV * NV + 4 * NV + 5)
+      : Fixture(NV, 2), sort(NV * (NV - 1) / 2) {
     std::vector<std::vector<float>> all = map;
     all.insert(all.end(), targets.begin(), targets.end());
     for (int r = 1; r <= NV + 2; ++r) {
@@ -42,7 +43,8 @@ struct JointFixture : Fixture {
                  Span1<int32_t>(perm.data(), static_cast<int>(perm.size())), sort);
     for (int a = 0; a < 2; ++a) {
       for (const auto& p : map) centroid[a] += p[static_cast<size_t>(a)] / NV;
-      for (int i = 1; i <= NV; ++i) w.XNEW.at(i, a + 1) = map[static_cast<size_t>(i - 1)][static_cast<size_t>(a)] - centroid[a];
+      for (int i = 1; i <= NV; ++i)
+        w.XNEW.at(i, a + 1) = map[static_cast<size_t>(i - 1)][static_cast<size_t>(a)] - centroid[a];
     }
   }
   static float distance(const std::vector<float>& p, const std::vector<float>& q) {
@@ -68,7 +70,8 @@ TEST(JointMap, ExternalPointsPlacedAndScaledWithTheMap) {
   const float factor = 100.0f / largest;
   for (int i = 1; i <= JointFixture::NV; ++i) {
     for (int a = 1; a <= 2; ++a) {
-      EXPECT_NEAR(joint.at(i, a), f.map[static_cast<size_t>(i - 1)][static_cast<size_t>(a - 1)] * factor, 1.0E-3);
+      EXPECT_NEAR(joint.at(i, a),
+                  f.map[static_cast<size_t>(i - 1)][static_cast<size_t>(a - 1)] * factor, 1.0E-3);
       EXPECT_EQ(f.w.XNEW.at(i, a), joint.at(i, a));
     }
   }
@@ -81,7 +84,7 @@ TEST(JointMap, ExternalPointsPlacedAndScaledWithTheMap) {
 
   externalTable(f.st, 2);
   const std::vector<std::string> r = f.results();
-  ASSERT_EQ(r.size(), 7u);
+  ASSERT_EQ(r.size(), 8u);
   EXPECT_EQ(r[0], "");
   EXPECT_EQ(r[1], "           External Variables");
   EXPECT_EQ(r[2], "");
@@ -90,8 +93,10 @@ TEST(JointMap, ExternalPointsPlacedAndScaledWithTheMap) {
   EXPECT_EQ(r[5], " " + std::string(45, '-'));
   EXPECT_EQ(r[6].substr(0, 14), "   37       0.");
   char coordinates[32];
-  std::snprintf(coordinates, sizeof coordinates, "%6.2f   %6.2f   ", joint.at(37, 1), joint.at(37, 2));
+  std::snprintf(coordinates, sizeof coordinates, "%6.2f   %6.2f   ", joint.at(37, 1),
+                joint.at(37, 2));
   EXPECT_EQ(r[6].substr(19), std::string(9, ' ') + coordinates);
+  EXPECT_EQ(r[7].substr(0, 14), "   38       0.");
 }
 
 // Without room behind the tables for a placement: the warning, no external
@@ -99,10 +104,16 @@ TEST(JointMap, ExternalPointsPlacedAndScaledWithTheMap) {
 TEST(JointMap, TooLittleRoomDropsTheExternalVariables) {
   const WorkLayout layout = layoutWork(JointFixture::NV, 2, 0);
   // JOINT, EXTALN, the coefficients and the position with their spare word,
-  // and one word less than the fit needs.
+  // and the words of the fit.
   const int n = JointFixture::NV;
-  const int64_t room = (n + 2) * 2 + 2 + (n + 2 + 1) + placementWords(n, 2) - 1;
-  JointFixture f(static_cast<int>(SSAPAR::AMAXW - (layout.I11 - 1) - room + 1));
+  const int64_t room = (n + 2) * 2 + 2 + (n + 2 + 1) + placementWords(n, 2);
+  {
+    JointFixture enough(static_cast<int>(SSAPAR::AMAXW - (layout.I11 - 1) - room + 1));
+    enough.st.SSAPAR.TYING = -1.0f;  // no tie classes to make room for
+    normaliseWithExternal(enough.st, enough.w, 2, Span1<float>(enough.centre, 2));
+    EXPECT_EQ(enough.st.SSAPAR.NEXTV, 2);
+  }
+  JointFixture f(static_cast<int>(SSAPAR::AMAXW - (layout.I11 - 1) - room + 2));
   normaliseWithExternal(f.st, f.w, 2, Span1<float>(f.centre, 2));
   EXPECT_EQ(f.st.SSAPAR.NEXTV, 0);
   ASSERT_FALSE(f.messages().empty());

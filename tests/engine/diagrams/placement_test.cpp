@@ -19,18 +19,31 @@ using diagramtest::Fixture;
 constexpr float kMiss = 1.0E38f;
 
 struct Placing {
-  explicit Placing(int M, int freeWords = 1000, std::vector<std::vector<float>> points = diagramtest::gridMap())
-      : n(static_cast<int>(points.size())), f(n), m(M), pts(std::move(points)), map(static_cast<size_t>(n * M)),
-        coef(static_cast<size_t>(n)), free(static_cast<size_t>(freeWords)), position(static_cast<size_t>(M)), scratch(n) {
+  explicit Placing(int M, int freeWords = 1000,
+                   std::vector<std::vector<float>> points = diagramtest::gridMap())
+      : n(static_cast<int>(points.size())),
+        f(n),
+        m(M),
+        pts(std::move(points)),
+        map(static_cast<size_t>(n * M)),
+        coef(static_cast<size_t>(n)),
+        free(static_cast<size_t>(freeWords)),
+        position(static_cast<size_t>(M)),
+        scratch(n) {
     for (int a = 1; a <= M; ++a) {
-      for (int i = 1; i <= n; ++i) map[static_cast<size_t>((a - 1) * n + i - 1)] = pts[static_cast<size_t>(i - 1)][static_cast<size_t>(a - 1)];
+      for (int i = 1; i <= n; ++i)
+        map[static_cast<size_t>((a - 1) * n + i - 1)] =
+            pts[static_cast<size_t>(i - 1)][static_cast<size_t>(a - 1)];
     }
   }
   // Coefficients: SIGN * (the distance from TARGET) + SHIFT.
   void distancesFrom(const std::vector<float>& target, float sign = 1.0f, float shift = 0.0f) {
     for (int i = 0; i < n; ++i) {
       double s = 0.0;
-      for (int a = 0; a < m; ++a) s += std::pow(pts[static_cast<size_t>(i)][static_cast<size_t>(a)] - target[static_cast<size_t>(a)], 2.0);
+      for (int a = 0; a < m; ++a)
+        s += std::pow(
+            pts[static_cast<size_t>(i)][static_cast<size_t>(a)] - target[static_cast<size_t>(a)],
+            2.0);
       coef[static_cast<size_t>(i)] = static_cast<float>(sign * std::sqrt(s) + shift);
     }
   }
@@ -41,7 +54,8 @@ struct Placing {
   }
   double distanceTo(const std::vector<float>& target) const {
     double s = 0.0;
-    for (int a = 0; a < m; ++a) s += std::pow(position[static_cast<size_t>(a)] - target[static_cast<size_t>(a)], 2.0);
+    for (int a = 0; a < m; ++a)
+      s += std::pow(position[static_cast<size_t>(a)] - target[static_cast<size_t>(a)], 2.0);
     return std::sqrt(s);
   }
 
@@ -94,8 +108,9 @@ TEST(Placement, TiedCoefficientsFollowTheDistances) {
   p.distancesFrom({37, 62});
   std::vector<int> order(static_cast<size_t>(p.n));
   for (int i = 0; i < p.n; ++i) order[static_cast<size_t>(i)] = i;
-  std::sort(order.begin(), order.end(),
-            [&](int a, int b) { return p.coef[static_cast<size_t>(a)] < p.coef[static_cast<size_t>(b)]; });
+  std::sort(order.begin(), order.end(), [&](int a, int b) {
+    return p.coef[static_cast<size_t>(a)] < p.coef[static_cast<size_t>(b)];
+  });
   size_t r = 0;
   while (order[r + 1] > order[r]) ++r;
   const size_t nearer = static_cast<size_t>(order[r]), farther = static_cast<size_t>(order[r + 1]);
@@ -113,7 +128,8 @@ TEST(Placement, AllCoefficientsEqual) {
   ASSERT_EQ(p.place(), Placement::Placed);
   for (float delta : p.coef) EXPECT_EQ(delta, 1.0f);
   // The rank order is the identity: ranks are the first NV words of FREE.
-  for (int i = 1; i <= p.n; ++i) EXPECT_EQ(p.free[static_cast<size_t>(i - 1)], static_cast<float>(i));
+  for (int i = 1; i <= p.n; ++i)
+    EXPECT_EQ(p.free[static_cast<size_t>(i - 1)], static_cast<float>(i));
   EXPECT_TRUE(std::isfinite(p.position[0]) && std::isfinite(p.position[1]));
 }
 
@@ -126,11 +142,9 @@ TEST(Placement, TooLittleSpace) {
   };
   const int need = 6 * 36 + 2 * 2 + 1;
   const Case cases[] = {
-      {-1.0f, need - 1, Placement::NoSpace},
-      {-1.0f, need, Placement::Placed},
+      {-1.0f, need - 1, Placement::NoSpace}, {-1.0f, need, Placement::Placed},
       {0.0f, need, Placement::NoSpace},  // one class of three tied pairs takes 4 words
-      {0.0f, need + 3, Placement::NoSpace},
-      {0.0f, need + 4, Placement::Placed},
+      {0.0f, need + 3, Placement::NoSpace},  {0.0f, need + 4, Placement::Placed},
   };
   for (const Case& c : cases) {
     Placing p(2, c.freeWords);

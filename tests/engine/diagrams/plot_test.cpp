@@ -17,7 +17,8 @@ using diagramtest::padded;
 
 // Points given as (horizontal, vertical) pairs, stored as a two-column map.
 struct Points {
-  explicit Points(const std::vector<std::pair<float, float>>& xy) : rows(static_cast<int>(xy.size())) {
+  explicit Points(const std::vector<std::pair<float, float>>& xy)
+      : rows(static_cast<int>(xy.size())) {
     for (const auto& p : xy) words.push_back(p.first);
     for (const auto& p : xy) words.push_back(p.second);
   }
@@ -67,7 +68,7 @@ TEST(PlotGeometry, CellOfAPoint) {
 }
 
 TEST(PlotGeometry, CellTextRightJustifiedOrAsterisks) {
-  const std::pair<int, const char*> cases[] = {{0, " 0"}, {7, " 7"}, {99, "99"}, {100, "**"},
+  const std::pair<int, const char*> cases[] = {{0, " 0"},  {7, " 7"},   {99, "99"},    {100, "**"},
                                                {-9, "-9"}, {-10, "**"}, {123456, "**"}};
   for (const auto& [value, text] : cases) EXPECT_EQ(cellText(value), text) << value;
 }
@@ -105,7 +106,8 @@ TEST(SpacePlot, NumbersAbove99ShowAsterisksButFullLabels) {
   SSAPLT(f.st, pts.view(), 100, 1, 2, PlotMode::Space, 0);
   const std::vector<std::string> r = f.results();
   EXPECT_EQ(r[2], " 100..|**" + blanks(84) + "|" + padded(padded("   1 P1", 13) + "  52 P52", 38));
-  EXPECT_EQ(r[1 + 49], "      |" + blanks(86) + "|" + padded(padded("  49 P49", 13) + " 100 P100", 38));
+  EXPECT_EQ(r[1 + 49],
+            "      |" + blanks(86) + "|" + padded(padded("  49 P49", 13) + " 100 P100", 38));
   EXPECT_EQ(r[1 + 26].substr(49, 2), "99");  // the last of points 1 to 99 in the centre cell
 }
 
@@ -144,7 +146,8 @@ TEST(FacetPlot, ValuesTruncatedAndNoLabels) {
   par.FACPRF = 1000;
   const float second[] = {2.7f, -3.5f, 150.0f, -12.0f, 99.9f};
   for (int j = 1; j <= 5; ++j) f.st.MATINP.AMAT(par.FACPRF + (j - 1) * 2 + 1) = second[j - 1];
-  const Points pts({{0.0f, 100.0f}, {100.0f, 100.0f}, {0.0f, 0.0f}, {100.0f, 0.0f}, {50.0f, 50.0f}});
+  const Points pts(
+      {{0.0f, 100.0f}, {100.0f, 100.0f}, {0.0f, 0.0f}, {100.0f, 0.0f}, {50.0f, 50.0f}});
   SSAPLT(f.st, pts.view(), 5, 1, 2, PlotMode::Facet, 2);
   const std::vector<std::string> r = f.results();
   EXPECT_EQ(r[2], " 100..| 2" + blanks(82) + "-3|" + blanks(38));

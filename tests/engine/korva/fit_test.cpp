@@ -104,6 +104,35 @@ TEST(Fit, ReportedCoefficientMatchesTheFinalDistances) {
   }
 }
 
+// With locality weights the norm is the weighted sum of the squared rank
+// images: K = sqrt(sum w (s d* - d)^2 / (s^2 sum w d*^2)), s = sum w d^2 / sum w d d*.
+TEST(Fit, WeightedCoefficientUsesTheRankImagesAsNorm) {
+  for (int weight : {2, -1}) {
+    WorkFixture f(20, 2);
+    f.par.PROXIM = 0;
+    f.par.WEIGHT = weight;
+    f.coefficientsFromPoints(randomPoints(20, 3, 4), WorkFixture::Metric::Euclidean);
+    ASSERT_EQ(f.start().message, 0);
+    ASSERT_TRUE(fitDimensionality(f.par, f.w, 2));
+    double P = 0, S = 0, Q = 0;
+    for (int i = 1, k = 1; i < 20; ++i) {
+      for (int j = i + 1; j <= 20; ++j, ++k) {
+        const double w = f.w.PWGT(k), d = f.w.SQMAT.at(i, j), ds = f.w.SQMAT.at(j, i);
+        P += w * d * ds, S += w * d * d, Q += w * ds * ds;
+      }
+    }
+    const double s = S / P;
+    double L = 0;
+    for (int i = 1, k = 1; i < 20; ++i) {
+      for (int j = i + 1; j <= 20; ++j, ++k) {
+        const double e = s * f.w.SQMAT.at(j, i) - f.w.SQMAT.at(i, j);
+        L += f.w.PWGT(k) * e * e;
+      }
+    }
+    EXPECT_NEAR(f.par.ALIEN, std::sqrt(L / (s * s * Q)), 1e-5) << weight;
+  }
+}
+
 TEST(Ssanrm, ScalesToZeroToHundredAndKeepsTheOrigin) {
   WorkFixture f(4, 2);
   const float x[4][2] = {{-1.0f, 0.5f}, {2.0f, -0.25f}, {0.5f, 1.0f}, {-0.5f, -1.0f}};

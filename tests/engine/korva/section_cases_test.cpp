@@ -49,7 +49,7 @@ struct Case {
   std::function<double(int, int)> values;
   std::string matrixExtra, korva;
   std::vector<std::string> inResults, notInResults, inListing;
-  std::string before;
+  std::string before = "";
 };
 
 std::vector<Case> cases() {
@@ -199,8 +199,8 @@ std::vector<Case> cases() {
        "",
        " MAXDIM = 2 ;\n FACETS NFACETS = 3 / PROFILES = X1 1 2 3 X2 3 2 1\n X3 0 0 1 ;\n",
        {"\r\n\r\n\r\n Variable    Serial      Facets\r\n   Name      Number      1  2  3\r\n"
-        " --------    ------      ---------\r\n X1           1        1. 2. 3.\r\n"
-        " X2           2        3. 2. 1.\r\n"},
+        " --------    ------     ---------\r\n X1             1        1. 2. 3.\r\n"
+        " X2             2        3. 2. 1.\r\n"},
        {},
        {"_No errors_"}},
   };

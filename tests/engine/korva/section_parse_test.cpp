@@ -97,6 +97,8 @@ TEST(SectionParse, FaultySentencesAreCountedAndSkipped) {
       {"FACETS PROFILES = X1 1 ;",
        " **Error** : Sentence NFACETS must be supplied before\r\n             sentence PROFILES",
        1},
+      {"FACETS NFACETS = 2 ;",
+       " **Error** : Sentence NFACETS must be followed by sentence PROFILES", 1},
   };
   for (const Case& c : cases) {
     Section s(c.sentences);

@@ -13,7 +13,8 @@ TEST(TextRoutines, LastNonBlankPosition) {
     int n;
     int last;
   };
-  const Case cases[] = {{"abc  ", 5, 3}, {"     ", 5, 0}, {"abc d", 4, 3}, {"", 0, 0}, {"ab", 9, 2}};
+  const Case cases[] = {
+      {"abc  ", 5, 3}, {"     ", 5, 0}, {"abc d", 4, 3}, {"", 0, 0}, {"ab", 9, 2}};
   for (const Case& c : cases) {
     int last = -1;
     engine::FRSTBL(c.text, c.n, last);
