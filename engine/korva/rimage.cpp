@@ -33,7 +33,7 @@ void TIERNK(const SSAPAR& par, SsaWork& w) {
       const float rank = w.PCOEF(w.PERM(p));
       if (p == 1 || rank < lowest) lowest = rank;
     }
-    SHELLS(1, size, w.PSCR, w.PERM, {});
+    sortFromOrder(size, w.PSCR, w.PERM, *w.SORT);
     for (int p = 1; p <= size; ++p) w.PCOEF(w.PERM(p)) = lowest + static_cast<float>(p - 1);
     pos += size + 1;
   }

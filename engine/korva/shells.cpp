@@ -10,6 +10,8 @@ namespace engine::korva {
 namespace {
 
 constexpr float kLast = 1.0E38f;
+// Up to this many elements Shell's method itself is the faster way.
+constexpr int kSmall = 64;
 
 float effectiveKey(Span1<const float> KEY, Span1<const float> WGT, int i) {
   return WGT && WGT(i) == 0.0f ? kLast : KEY(i);
@@ -118,36 +120,57 @@ void chainPass(int G, size_t n, SortScratch& scratch) {
   }
 }
 
-}  // namespace
-
 // Each pass of SHELLS with gap g is an insertion sort of every chain of
 // positions p, p + g, p + 2g, ..., exchanging only strictly smaller keys: a
 // stable sort of each chain. Its result is therefore fixed by the keys and
 // the positions before the pass, and is computed directly (chainPass). Only
 // elements of equal key need their order refreshed from one pass to the
 // next; without equal keys the result is simply the order of the keys.
-void sortByKey(int N, Span1<const float> KEY, Span1<int32_t> PERM, Span1<const float> WGT,
-               SortScratch& scratch) {
+//
+// On entry scratch.packed holds (key bits, starting position) of N elements;
+// on return scratch.packed is in the order of the keys and position[k] is the
+// final position of its k-th entry.
+void shellPositions(int N, SortScratch& scratch) {
   const auto n = static_cast<size_t>(N);
   std::vector<uint64_t>& order = scratch.packed;
-  for (size_t i = 0; i < n; ++i) {
-    order[i] = (uint64_t{orderedBits(effectiveKey(KEY, WGT, static_cast<int>(i) + 1))} << 32) | i;
-  }
   radixSortByKey(order, scratch.spare, n, scratch.count);
   findTies(order, n, scratch.ties);
-  if (scratch.ties.empty()) {
-    for (size_t k = 0; k < n; ++k)
-      PERM(static_cast<int>(k) + 1) = static_cast<int32_t>(elementOf(order[k]) + 1);
-    return;
+  for (size_t k = 0; k < n; ++k) {
+    scratch.position[k] = static_cast<int32_t>(scratch.ties.empty() ? k : elementOf(order[k]));
   }
-  // position[k]: the current position of the k-th element in the order of the keys.
-  for (size_t k = 0; k < n; ++k) scratch.position[k] = static_cast<int32_t>(elementOf(order[k]));
-  for (int g = N / 2; g > 0; g /= 2) {
+  for (int g = N / 2; g > 0 && !scratch.ties.empty(); g /= 2) {
     orderTiesByPosition(scratch);
     chainPass(g, n, scratch);
   }
-  for (size_t k = 0; k < n; ++k)
-    PERM(scratch.position[k] + 1) = static_cast<int32_t>(elementOf(order[k]) + 1);
+}
+
+}  // namespace
+
+void sortByKey(int N, Span1<const float> KEY, Span1<int32_t> PERM, Span1<const float> WGT,
+               SortScratch& scratch) {
+  if (N <= kSmall) return SHELLS(0, N, KEY, PERM, WGT);
+  for (int i = 1; i <= N; ++i) {
+    scratch.packed[static_cast<size_t>(i - 1)] =
+        (uint64_t{orderedBits(effectiveKey(KEY, WGT, i))} << 32) | static_cast<uint32_t>(i - 1);
+  }
+  shellPositions(N, scratch);
+  for (size_t k = 0; k < static_cast<size_t>(N); ++k) {
+    PERM(scratch.position[k] + 1) = static_cast<int32_t>(elementOf(scratch.packed[k]) + 1);
+  }
+}
+
+void sortFromOrder(int N, Span1<const float> KEY, Span1<int32_t> PERM, SortScratch& scratch) {
+  if (N <= kSmall) return SHELLS(1, N, KEY, PERM, {});
+  std::vector<int32_t>& given = scratch.next;
+  for (int p = 1; p <= N; ++p) {
+    given[static_cast<size_t>(p - 1)] = PERM(p);
+    scratch.packed[static_cast<size_t>(p - 1)] =
+        (uint64_t{orderedBits(KEY(PERM(p)))} << 32) | static_cast<uint32_t>(p - 1);
+  }
+  shellPositions(N, scratch);
+  for (size_t k = 0; k < static_cast<size_t>(N); ++k) {
+    PERM(scratch.position[k] + 1) = given[elementOf(scratch.packed[k])];
+  }
 }
 
 void INVPRM(Span1<const int32_t> PERM, Span1<float> RANK, int N) {

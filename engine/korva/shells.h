@@ -31,6 +31,9 @@ struct SortScratch {
 // pass (see shells.cpp).
 void sortByKey(int N, Span1<const float> KEY, Span1<int32_t> PERM, Span1<const float> WGT,
                SortScratch& scratch);
+// SHELLS with INIT 1 and no weights in O(N log N): PERM(1..N) is sorted from
+// its given order.
+void sortFromOrder(int N, Span1<const float> KEY, Span1<int32_t> PERM, SortScratch& scratch);
 
 // RANK(PERM(A)) = A for A = 1..N.
 void INVPRM(Span1<const int32_t> PERM, Span1<float> RANK, int N);

@@ -190,6 +190,8 @@ void ScanParser::columns(int& p, int m) {
     error(kBadColumnsFmt, Fields().i(a).i(b), 1, p - 1);
     return;
   }
+  // A group whose names were all faulty has nothing to place.
+  if (m == 0) return;
   const int t = b - a + 1;
   if (t % m != 0) {
     error(kRangeFmt, Fields().a(s_.SYM(p - 4)), 1, p - 4);

@@ -124,6 +124,8 @@ TEST(ScanParse, Errors) {
       {"#0 A 1", " **Error** : Record number          0 is not between 1 and 99999"},
       {"A 5-3", " **Error** : Columns          5 to          3 are not a range within 1 to 99999"},
       {"A 0-3", " **Error** : Columns          0 to          3 are not a range within 1 to 99999"},
+      // A group without a single good name: its columns are not shared out.
+      {"TO 1-4", " **Error** in Syntax of TO-list : TO              "},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.list);
