@@ -57,8 +57,7 @@ void scaleNote(EngineState& st, const ExternalScale& scale) {
     fmt += ",' and ',";
   }
   fmt += kNoteEnd;
-  // The power in five positions; one beyond the 32-bit range shows as asterisks like any too wide
-  // number.
+  // The power in five positions (asterisks when wider); kept within 32 bits.
   int64_t power = 1;
   for (int k = 0; k < std::abs(scale.KEXP) && power < INT32_MAX; ++k) power *= 10;
   write(st, fmt,

@@ -24,12 +24,20 @@ TEST(ExternalScale, BringsTheLargestCoefficientToTensOrHundreds) {
     float FACTOR;
   };
   const Case cases[] = {
-      {{0.85f}, 2, 100.0f},          {{-0.9f, 0.8f}, 2, 100.0f}, {{5.0f}, 1, 10.0f},
-      {{10.04f}, 1, 10.0f},          {{10.06f}, 0, 1.0f},        {{99.4f}, 0, 1.0f},
-      {{100.0f}, 0, 1.0f},           {{150.0f}, -1, 0.1f},       {{1000.0f}, -2, 0.01f},
-      {{1500.0f, -3.0f}, -2, 0.01f}, {{0.5f, kMiss}, 2, 100.0f},  // a missing coefficient is not
-                                                                  // looked at
-      {{0.0f, 0.0f}, 0, 1.0f},       {{kMiss}, 0, 1.0f},
+      {{0.85f}, 2, 100.0f},
+      {{-0.9f, 0.8f}, 2, 100.0f},
+      {{5.0f}, 1, 10.0f},
+      {{10.04f}, 1, 10.0f},
+      {{10.06f}, 0, 1.0f},
+      {{99.4f}, 0, 1.0f},
+      {{100.0f}, 0, 1.0f},
+      {{150.0f}, -1, 0.1f},
+      {{1000.0f}, -2, 0.01f},
+      {{1500.0f, -3.0f}, -2, 0.01f},
+      // A missing coefficient is not looked at.
+      {{0.5f, kMiss}, 2, 100.0f},
+      {{0.0f, 0.0f}, 0, 1.0f},
+      {{kMiss}, 0, 1.0f},
   };
   for (const Case& c : cases) {
     Fixture f(1);
