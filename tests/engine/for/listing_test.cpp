@@ -29,7 +29,9 @@ TEST_P(ForListing, MatchesExpectedListing) {
   runGolden(run, GetParam());
   EXPECT_EQ(run.status, 0);
   EXPECT_TRUE(enginetest::sameListing(run.listing, readFile(base + ".lst")));
-  if (fs::exists(base + ".out")) EXPECT_EQ(run.results, readFile(base + ".out"));
+  if (fs::exists(base + ".out")) {
+    EXPECT_EQ(run.results, readFile(base + ".out"));
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, ForListing,
