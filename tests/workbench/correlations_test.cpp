@@ -29,7 +29,7 @@ TEST(Correlations, SeriesStatisticsSkipMissingValues) {
   EXPECT_EQ(Series({5}).Variance(), 0);
 }
 
-TEST(Correlations, SpecialCasesAndOrdinaryValues) {
+TEST(Correlations, EdgeCasesAndOrdinaryValues) {
   struct Case {
     const char* name;
     QList<float> x, y;
