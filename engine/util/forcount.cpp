@@ -35,7 +35,12 @@ int64_t numberRangeCount(EngineState& st, float v, float w, int k) {
     return 0;
   }
   if (v == w) return 0;
-  return int64_t{truncateToInt(w)} - truncateToInt(v) + (isWhole(w) ? 0 : 1);
+  // The passes step through the whole numbers after INT(v) that do not pass w,
+  // then take w itself when it is not whole. A negative w that is not whole
+  // lies below INT(w), so INT(w) is not one of them.
+  const int64_t steps = int64_t{truncateToInt(w)} - truncateToInt(v);
+  if (isWhole(w)) return steps;
+  return w < 0 ? std::max<int64_t>(1, steps) : steps + 1;
 }
 
 }  // namespace

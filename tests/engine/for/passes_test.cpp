@@ -41,6 +41,8 @@ TEST(ForPasses, NumberListsStepThroughRanges) {
       {"V = 0.5 TO 2.5", {"0.5", "1", "2", "2.5"}},
       // Stepping goes on from the integer part of the start.
       {"V = -2.5 TO 1", {"-2.5", "-1", "0", "1"}},
+      {"V = -5 TO -2.5", {"-5", "-4", "-3", "-2.5"}},
+      {"V = -2.7 TO -2.5", {"-2.7", "-2.5"}},
       // A range that does not rise adds nothing.
       {"V = 4 TO 4 9", {"4", "9"}},
   };

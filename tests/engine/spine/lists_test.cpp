@@ -205,7 +205,9 @@ TEST(IndexedNames, SplitIntoPrefixAndIndices) {
     EXPECT_EQ(ok, c.ok) << c.a << " TO " << c.b;
     EXPECT_EQ(prefix, Name8(c.prefix)) << c.a << " TO " << c.b;
     EXPECT_EQ(len, static_cast<int>(std::string_view(c.prefix).size())) << c.a;
-    if (c.ok) EXPECT_EQ(std::make_pair(i1, i2), std::make_pair(c.i1, c.i2)) << c.a;
+    if (c.ok) {
+      EXPECT_EQ(std::make_pair(i1, i2), std::make_pair(c.i1, c.i2)) << c.a;
+    }
   }
 }
 
@@ -234,6 +236,8 @@ TEST(ForLists, CountNumbers) {
       {"1 TO 3", 3, {}},
       {"- 2 TO 1", 4, {}},
       {"1 TO 3.5", 4, {}},
+      {"- 5 TO - 2.5", 4, {}},
+      {"- 2.7 TO - 2.5", 2, {}},
       {"5 7 9", 3, {}},
       {"2 TO 2", 1, {}},
       {"3E9",
