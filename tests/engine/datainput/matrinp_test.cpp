@@ -65,11 +65,11 @@ TEST(MatrinpFormat, FreeListDirectedAndFormatTexts) {
   } cases[] = {
       {"", freeFile, false, 1.0f, 4.0f, 8.0f},
       {"FORMAT='FREE';", freeFile, false, 1.0f, 4.0f, 8.0f},
-      {"FORMAT='free';", freeFile, true},
+      {"FORMAT='free';", freeFile, true, 0, 0, 0},
       {"FORMAT='(3F8.4)';",
        "       1       2       3\n4.0     5.0     6.0\n     7.5       8  123456\n", false, 0.0001f,
        4.0f, 12.3456f},
-      {"FORMAT='(3F8.4)';", "       1       2       3\n********     5.0     6.0\n", true},
+      {"FORMAT='(3F8.4)';", "       1       2       3\n********     5.0     6.0\n", true, 0, 0, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.format);

@@ -46,15 +46,21 @@ TEST(NumberSentences, ReadSignedValues) {
     int err = -1;
     engine::RNUMSN(*e->st, real, "PAGESIZE", err);
     EXPECT_EQ(err, c.err) << c.script;
-    if (err == 0) EXPECT_EQ(real, c.value) << c.script;
+    if (err == 0) {
+      EXPECT_EQ(real, c.value) << c.script;
+    }
     EXPECT_THAT(e->messages(), ElementsAreArray(c.messages)) << c.script;
 
     auto i = Engine::read(c.script);
     int32_t whole = 0;
     engine::NUMSN(*i->st, whole, "PAGESIZE", err);
-    if (err == 0) EXPECT_EQ(whole, static_cast<int32_t>(c.value)) << c.script;
+    if (err == 0) {
+      EXPECT_EQ(whole, static_cast<int32_t>(c.value)) << c.script;
+    }
     // Both leave IPOS on the number.
-    if (err == 0) EXPECT_EQ(i->st->SYMTAB.SYM(i->st->SYMTAB.IPOS + 1), Name8(";")) << c.script;
+    if (err == 0) {
+      EXPECT_EQ(i->st->SYMTAB.SYM(i->st->SYMTAB.IPOS + 1), Name8(";")) << c.script;
+    }
   }
 }
 
@@ -130,7 +136,9 @@ TEST(QuotedSentences, CopyPiecesByMode) {
     EXPECT_EQ(nw, c.nw) << c.script;
     EXPECT_EQ(dest, c.dest) << c.script;
     EXPECT_THAT(e->messages(), ElementsAreArray(c.messages)) << c.script;
-    if (err == 0) EXPECT_EQ(e->st->SYMTAB.SYM(p), Name8("'")) << c.script;
+    if (err == 0) {
+      EXPECT_EQ(e->st->SYMTAB.SYM(p), Name8("'")) << c.script;
+    }
   }
 }
 
@@ -168,9 +176,10 @@ TEST(Delimiters, TellHowTheSentenceEnds) {
       engine::SEMCHK(*e->st, code);
     EXPECT_EQ(code, c.code) << c.script;
     EXPECT_EQ(e->st->SYMTAB.SYM(e->st->SYMTAB.IPOS), Name8(c.at)) << c.script;
-    if (code == 1)
+    if (code == 1) {
       EXPECT_THAT(e->messages(), ElementsAreArray({" **Error** : Missing semicolon delimiter",
                                                    "           ---- At line No. _  1_"}));
+    }
   }
 }
 
