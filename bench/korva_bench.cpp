@@ -17,25 +17,15 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-// Deterministic pseudo-random values, so every run times the same input.
-class Values {
- public:
-  double next() {
-    state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
-    return static_cast<double>(state_ >> 11) / 9007199254740992.0;
-  }
-
- private:
-  unsigned long long state_ = 7;
-};
-
 void writeMatrix(const fs::path& path, int n) {
   constexpr int kVariables = 4;
-  Values values;
+  bench::Values values(7);
   std::vector<double> x(static_cast<size_t>(n * kVariables));
   for (double& v : x) v = values.next();
   std::ofstream out(path, std::ios::binary);
@@ -50,21 +40,6 @@ void writeMatrix(const fs::path& path, int n) {
       if ((j + 1) % 10 == 0 || j + 1 == n) out << "\r\n";
     }
   }
-}
-
-void writeScript(const fs::path& path, int n) {
-  std::ofstream out(path, std::ios::binary);
-  out << "$FOR XN = X" << n << "\r\n"
-      << "$MATRINP NAMES= X1 TO XN ;\r\n"
-      << "         FILE= '__trel2';\r\n"
-      << "         FORMAT = '(10F8.4)';\r\n"
-      << "$KORVA NAMES = X1 TO XN ;\r\n"
-      << "         DATA = DISSIM ;\r\n"
-      << "         MINDIM = 2 ;\r\n"
-      << "         MAXDIM = 2 ;\r\n"
-      << "         OUTPUT COORD / FILE = '__trel3' ;\r\n"
-      << "$ENDFOR\r\n"
-      << "$END\r\n";
 }
 
 struct Measure {
@@ -112,7 +87,7 @@ int main(int argc, char** argv) {
   for (int n : {50, 100, 200}) {
     fs::create_directories(dir);
     writeMatrix(dir / "__trel2", n);
-    writeScript(dir / "script.dsk", n);
+    bench::writeWorkbenchScript(dir / "script.dsk", n);
     std::vector<double> times, cpu;
     long peak = 0;
     for (int r = 0; r < runs; ++r) {

@@ -16,21 +16,11 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
+
 namespace {
 
 namespace fs = std::filesystem;
-
-// Deterministic pseudo-random values, so every run times the same input.
-class Values {
- public:
-  double next() {
-    state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
-    return static_cast<double>(state_ >> 11) / 9007199254740992.0;
-  }
-
- private:
-  unsigned long long state_ = 42;
-};
 
 // A preprocessor input of n observations and k variables in f6.2 fields.
 void writeInput(const fs::path& path, int n, int k) {
@@ -38,7 +28,7 @@ void writeInput(const fs::path& path, int n, int k) {
   char line[32];
   std::snprintf(line, sizeof line, "%3d%3d%3d        bench", n, k, 1);
   out << line << "\r\n(" << k << "f6.2)\r\n";
-  Values values;
+  bench::Values values(42);
   for (int i = 0; i < n; ++i) {
     for (int j = 0; j < k; ++j) {
       std::snprintf(line, sizeof line, "%6.2f", 100 * values.next());
@@ -48,25 +38,10 @@ void writeInput(const fs::path& path, int n, int k) {
   }
 }
 
-void writeScript(const fs::path& path, int n) {
-  std::ofstream out(path, std::ios::binary);
-  out << "$FOR XN = X" << n << "\r\n"
-      << "$MATRINP NAMES= X1 TO XN ;\r\n"
-      << "         FILE= '__trel2';\r\n"
-      << "         FORMAT = '(10F8.4)';\r\n"
-      << "$KORVA NAMES = X1 TO XN ;\r\n"
-      << "         DATA = DISSIM ;\r\n"
-      << "         MINDIM = 2 ;\r\n"
-      << "         MAXDIM = 2 ;\r\n"
-      << "         OUTPUT COORD / FILE = '__trel3' ;\r\n"
-      << "$ENDFOR\r\n"
-      << "$END\r\n";
-}
-
 // Coordinates of n points, as the engine writes them, for timing fendex alone.
 void writeCoordinates(const fs::path& path, int n) {
   std::ofstream out(path, std::ios::binary);
-  Values values;
+  bench::Values values(42);
   char line[32];
   for (int i = 0; i < n; ++i) {
     std::snprintf(line, sizeof line, "%7.2f%7.2f", 100 * values.next(), 100 * values.next());
@@ -134,7 +109,7 @@ int main(int argc, char** argv) {
   fs::create_directories(dir);
   writeInput(dir / "big.in", 255, 255);
   writeInput(dir / "run.in", 200, 30);
-  writeScript(dir / "run.dsk", 200);
+  bench::writeWorkbenchScript(dir / "run.dsk", 200);
   const std::string trel = (bin / "trel").string();
   const std::string fendex = (bin / "fendex").string();
   int status = 0;
