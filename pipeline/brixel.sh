@@ -1,7 +1,7 @@
 #!/bin/sh
 # Runs one analysis: trel on BASE.in, korva with the script BASE.dsk, then
 # fendex, all in the work directory, with the programs found beside this
-# script. BASE.out receives the engine's results followed by the arrow
+# script (or, where they are not there, on the PATH). BASE.out receives the engine's results followed by the arrow
 # results; it appears only when the run is over. When a stage fails, BASE.out
 # holds what was produced up to it and the stage's diagnostic instead. The
 # engine's listing goes to __korva.lst in the work directory.
@@ -73,6 +73,15 @@ listing_messages() {
        /\*\*Error\*\*|\*\*Halt\*\*/ { print; keep = 1 }' "$listing"
 }
 
+# The program NAME beside this script, or NAME itself to be found on the PATH.
+program() {
+  if [ -x "$bindir/$1" ]; then
+    printf '%s\n' "$bindir/$1"
+  else
+    printf '%s\n' "$1"
+  fi
+}
+
 trap 'rm -f -- "$tmp" "$err"; exit 130' HUP INT TERM
 
 # Nothing of an earlier run may be taken for this run's result.
@@ -84,11 +93,11 @@ if [ -n "$workdir" ] && ! cd -- "$workdir" 2>"$err"; then
 fi
 rm -f -- __trel1 __trel2 __trel3 "$listing"
 
-"$bindir/trel" "$base.in" 2>"$err"
+"$(program trel)" "$base.in" 2>"$err"
 status=$?
 [ "$status" -eq 0 ] || fail "brixel.sh: trel failed (exit status $status):"
 
-"$bindir/korva" "$listing" 2>"$err" <"$base.dsk" >"$tmp"
+"$(program korva)" "$listing" 2>"$err" <"$base.dsk" >"$tmp"
 status=$?
 [ "$status" -eq 0 ] || fail "brixel.sh: korva failed (exit status $status):"
 if [ ! -s __trel3 ]; then
@@ -96,7 +105,7 @@ if [ ! -s __trel3 ]; then
   fail "brixel.sh: korva wrote no coordinates (__trel3); see its listing $(pwd)/$listing"
 fi
 
-"$bindir/fendex" "$base.in" __trel3 2>"$err" >>"$tmp"
+"$(program fendex)" "$base.in" __trel3 2>"$err" >>"$tmp"
 status=$?
 [ "$status" -eq 0 ] || fail "brixel.sh: fendex failed (exit status $status):"
 
