@@ -117,17 +117,8 @@ Quartic quartic(const OnePoint& p, float s) {
 // has no root.
 bool step(OnePoint& p, const Alienation& f) {
   gradient(p, f.s);
-  const Quartic q = quartic(p, f.s);
-  const CubicRoots roots =
-      CUBSOL(4.0f * q.q4 / f.Q, 3.0f * q.q3 / f.Q, 2.0f * q.q2 / f.Q, q.q1 / f.Q);
-  if (roots.count == 0) return false;
   float t = 0.0f;
-  if (roots.count == 1) {
-    t = roots.t[0];
-  } else if (roots.count != 999) {
-    t = roots.t[QRTMIN(q.q4, q.q3, q.q2, q.q1, roots)];
-    if (t < 0.0f) t = 0.001f;
-  }
+  if (!stepLength(quartic(p, f.s), f.Q, t)) return false;
   for (int a = 1; a <= p.m; ++a) p.current(a) = p.current(a) - t * p.gradient(a);
   distances(p);
   return true;

@@ -52,6 +52,10 @@ struct Quartic {
 };
 // The loss along XCUR - t XDIR as a quartic in t (without its constant).
 Quartic SSAQRT(const SSAPAR& par, const SsaWork& w, int M);
+// The line search along a quartic q of the loss normalised by Q: the step t
+// at a root of its derivative with the least loss, 0.001 in place of a
+// negative one, 0 when every t is a root. False when the derivative has no root.
+bool stepLength(const Quartic& q, float Q, float& t);
 // One step from XCUR into XNEW; false when the line search found no root.
 bool SSASTP(const SSAPAR& par, SsaWork& w, int M);
 

@@ -94,19 +94,23 @@ Quartic SSAQRT(const SSAPAR& par, const SsaWork& w, int M) {
   return q;
 }
 
-bool SSASTP(const SSAPAR& par, SsaWork& w, int M) {
-  SSAGRD(par, w, M);
-  const Quartic q = SSAQRT(par, w, M);
-  const float Q = par.QNORM;
+bool stepLength(const Quartic& q, float Q, float& t) {
   const CubicRoots roots = CUBSOL(4.0f * q.q4 / Q, 3.0f * q.q3 / Q, 2.0f * q.q2 / Q, q.q1 / Q);
   if (roots.count == 0) return false;
-  float t = 0.0f;
+  t = 0.0f;
   if (roots.count == 1) {
     t = roots.t[0];
   } else if (roots.count != 999) {
     t = roots.t[QRTMIN(q.q4, q.q3, q.q2, q.q1, roots)];
     if (t < 0.0f) t = 0.001f;
   }
+  return true;
+}
+
+bool SSASTP(const SSAPAR& par, SsaWork& w, int M) {
+  SSAGRD(par, w, M);
+  float t = 0.0f;
+  if (!stepLength(SSAQRT(par, w, M), par.QNORM, t)) return false;
   for (int a = 1; a <= M; ++a) {
     for (int i = 1; i <= w.NV; ++i) w.XNEW.at(i, a) = w.XCUR.at(i, a) - t * w.XDIR.at(i, a);
   }
