@@ -36,8 +36,8 @@ constexpr std::string_view kBadColumnsFmt =
 
 class ScanParser {
  public:
-  ScanParser(EngineState& st, std::span<Name8> names, int maxn, std::span<ScanSpec> spec)
-      : st_(st), s_(st.SYMTAB), names_(names), maxn_(maxn), spec_(spec) {}
+  ScanParser(EngineState& st, std::span<Name8> names, int maxn, std::span<ScanSpec> fields)
+      : st_(st), s_(st.SYMTAB), names_(names), maxn_(maxn), spec_(fields) {}
 
   void run(int& n, int& nrec, int& given);
 
@@ -205,9 +205,9 @@ void ScanParser::columns(int& p, int m) {
 
 }  // namespace
 
-void SCNPRS(EngineState& st, std::span<Name8> NAMES, int MAXN, int& N, std::span<ScanSpec> SPEC,
+void SCNPRS(EngineState& st, std::span<Name8> NAMES, int MAXN, int& N, std::span<ScanSpec> SPECS,
             int& NREC, int& GIVEN) {
-  ScanParser(st, NAMES, MAXN, SPEC).run(N, NREC, GIVEN);
+  ScanParser(st, NAMES, MAXN, SPECS).run(N, NREC, GIVEN);
 }
 
 }  // namespace engine

@@ -22,11 +22,11 @@ std::string fixedDigits(int n, int digits) {
 
 }  // namespace
 
-std::vector<int> SCNSRT(std::span<const ScanSpec> spec) {
-  std::vector<int> order(spec.size());
+std::vector<int> SCNSRT(std::span<const ScanSpec> fields) {
+  std::vector<int> order(fields.size());
   std::iota(order.begin(), order.end(), 1);
   std::stable_sort(order.begin(), order.end(),
-                   [&](int a, int b) { return spec[a - 1].SPREC < spec[b - 1].SPREC; });
+                   [&](int a, int b) { return fields[a - 1].SPREC < fields[b - 1].SPREC; });
   return order;
 }
 
@@ -54,17 +54,17 @@ std::string SCNFMT(std::span<const ScanSpec> sorted, int nrec) {
   return fmt;
 }
 
-std::string conversionFormat(const ScanSpec& spec) {
-  const int width = spec.SPLAST - spec.SPFRST + 1;
-  if (spec.SPDEC == SPDEC_CHARACTER) return "(a" + fixedDigits(width, 5) + ")";
-  return "(f" + fixedDigits(width, 2) + "." + fixedDigits(spec.SPDEC, 2) + ")";
+std::string conversionFormat(const ScanSpec& field) {
+  const int width = field.SPLAST - field.SPFRST + 1;
+  if (field.SPDEC == SPDEC_CHARACTER) return "(a" + fixedDigits(width, 5) + ")";
+  return "(f" + fixedDigits(width, 2) + "." + fixedDigits(field.SPDEC, 2) + ")";
 }
 
-ScanPlan SCNPLN(std::span<const ScanSpec> spec, int nrec) {
+ScanPlan SCNPLN(std::span<const ScanSpec> fields, int nrec) {
   ScanPlan plan;
-  const std::vector<int> order = SCNSRT(spec);
+  const std::vector<int> order = SCNSRT(fields);
   std::vector<ScanSpec> sorted;
-  for (int k : order) sorted.push_back(spec[k - 1]);
+  for (int k : order) sorted.push_back(fields[k - 1]);
   plan.recordFormat = SCNFMT(sorted, nrec);
 
   // SCNLAY: one segment per record that holds fields, placed one after the other.

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/scanlist/scanspec.h"
+#include "engine/scanlist/scanfield.h"
 #include "format/format.h"
 
 namespace engine {
@@ -30,17 +30,17 @@ struct ScanPlan {
 };
 
 // The reading order: name positions (from 1) stably sorted by record.
-std::vector<int> SCNSRT(std::span<const ScanSpec> spec);
+std::vector<int> SCNSRT(std::span<const ScanSpec> fields);
 
 // The record format for the specifications in reading order; nrec records
 // are consumed per case.
 std::string SCNFMT(std::span<const ScanSpec> sorted, int nrec);
 
 // The conversion format text of one field.
-std::string conversionFormat(const ScanSpec& spec);
+std::string conversionFormat(const ScanSpec& field);
 
-// The whole plan for n = spec.size() variables (SCNSRT, SCNFMT, SCNLAY and the
+// The whole plan for n = fields.size() variables (SCNSRT, SCNFMT, SCNLAY and the
 // conversion formats). The specifications themselves are left in name order.
-ScanPlan SCNPLN(std::span<const ScanSpec> spec, int nrec);
+ScanPlan SCNPLN(std::span<const ScanSpec> fields, int nrec);
 
 }  // namespace engine

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "engine/globals/vec1.h"
-#include "engine/scanlist/scanspec.h"
+#include "engine/scanlist/scanfield.h"
 
 namespace engine {
 

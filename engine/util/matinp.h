@@ -9,7 +9,7 @@
 
 #include "engine/globals/name8.h"
 #include "engine/globals/vec1.h"
-#include "engine/scanlist/scanspec.h"
+#include "engine/scanlist/scanfield.h"
 
 namespace engine {
 

@@ -32,7 +32,7 @@ std::vector<Placed> placed(const engine::ScanPlan& plan) {
 
 TEST(ScanPlan, RecordFormatAndBufferLayout) {
   struct Case {
-    std::vector<ScanSpec> spec;
+    std::vector<ScanSpec> variables;
     int nrec;
     const char* format;
     std::vector<int> segments;
@@ -55,7 +55,7 @@ TEST(ScanPlan, RecordFormatAndBufferLayout) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.format);
-    const engine::ScanPlan plan = engine::SCNPLN(c.spec, c.nrec);
+    const engine::ScanPlan plan = engine::SCNPLN(c.variables, c.nrec);
     EXPECT_EQ(plan.recordFormat, c.format);
     EXPECT_EQ(plan.segmentLengths, c.segments);
     EXPECT_EQ(placed(plan), c.fields);
@@ -64,14 +64,14 @@ TEST(ScanPlan, RecordFormatAndBufferLayout) {
 
 TEST(ScanPlan, ConversionFormats) {
   struct Case {
-    ScanSpec spec;
+    ScanSpec field;
     const char* format;
   } cases[] = {
       {{1, 3, 10, 2}, "(f08.02)"},
       {{1, 1, 3, kChar}, "(a00003)"},
       {{1, 1, 100, 0}, "(f**.00)"},  // too wide to convert: every field is illegal
   };
-  for (const Case& c : cases) EXPECT_EQ(engine::conversionFormat(c.spec), c.format);
+  for (const Case& c : cases) EXPECT_EQ(engine::conversionFormat(c.field), c.format);
 }
 
 std::vector<ScanSpec> specs(const engine::MATINP& m) {
@@ -80,7 +80,7 @@ std::vector<ScanSpec> specs(const engine::MATINP& m) {
   return out;
 }
 
-MATCHER_P4(Spec, rec, first, last, dec, "") {
+MATCHER_P4(FieldAt, rec, first, last, dec, "") {
   return arg.SPREC == rec && arg.SPFRST == first && arg.SPLAST == last && arg.SPDEC == dec;
 }
 
@@ -88,19 +88,20 @@ TEST(ScanParse, NamesWithRecordsAndColumns) {
   EngineRun run("$MATRINP NAMES = ID 1-3 (A) X1 TO X4 5-20 (2) / AGE 1-2 ;\n$END\n");
   const engine::MATINP& m = run.st->MATINP;
   EXPECT_THAT(trimmed(m.MCNAME.first(m.MNVAR)), ElementsAre("ID", "X1", "X2", "X3", "X4", "AGE"));
-  EXPECT_THAT(specs(m), ElementsAre(Spec(1, 1, 3, kChar), Spec(1, 5, 8, 2), Spec(1, 9, 12, 2),
-                                    Spec(1, 13, 16, 2), Spec(1, 17, 20, 2), Spec(2, 1, 2, 0)));
+  EXPECT_THAT(specs(m),
+              ElementsAre(FieldAt(1, 1, 3, kChar), FieldAt(1, 5, 8, 2), FieldAt(1, 9, 12, 2),
+                          FieldAt(1, 13, 16, 2), FieldAt(1, 17, 20, 2), FieldAt(2, 1, 2, 0)));
   EXPECT_EQ(m.MNREC, 2);
   EXPECT_EQ(m.MSCAN, 1);
   EXPECT_EQ(m.FREEFM, 0);
 
   EngineRun jump("$MATRINP NAMES = A B 1-4 #3 Q 7 5(/) ;\n$END\n");
   const engine::MATINP& j = jump.st->MATINP;
-  EXPECT_THAT(specs(j), ElementsAre(Spec(1, 1, 2, 0), Spec(1, 3, 4, 0), Spec(3, 7, 7, 0)));
+  EXPECT_THAT(specs(j), ElementsAre(FieldAt(1, 1, 2, 0), FieldAt(1, 3, 4, 0), FieldAt(3, 7, 7, 0)));
   EXPECT_EQ(j.MNREC, 8);
 
   EngineRun even("$MATRINP NAMES = X1 TO X10 1-80 ;\n$END\n");
-  EXPECT_THAT(specs(even.st->MATINP)[9], Spec(1, 73, 80, 0));
+  EXPECT_THAT(specs(even.st->MATINP)[9], FieldAt(1, 73, 80, 0));
 
   EngineRun plain("$MATRINP NAMES = X1 TO X10 ;\n$END\n");
   EXPECT_EQ(plain.st->MATINP.MNVAR, 10);

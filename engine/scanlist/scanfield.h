@@ -1,4 +1,4 @@
-// The field specification of one variable of a scan list: where its field lies
+// The field of one variable of a scan list: where its field lies
 // in the records of a case and how it is converted.
 #pragma once
 
