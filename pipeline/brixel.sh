@@ -1,10 +1,12 @@
 #!/bin/sh
 # Runs one analysis: trel on BASE.in, korva with the script BASE.dsk, then
 # fendex, all in the work directory, with the programs found beside this
-# script (or, where they are not there, on the PATH). BASE.out receives the engine's results followed by the arrow
-# results; it appears only when the run is over. When a stage fails, BASE.out
-# holds what was produced up to it and the stage's diagnostic instead. The
-# engine's listing goes to __korva.lst in the work directory.
+# script (or, where they are not there, on the PATH). BASE.out receives the
+# engine's results followed by the arrow results; it appears only when the
+# run is over. When a stage fails, BASE.out holds what was produced up to it
+# and the stage's diagnostic instead. The engine's listing goes to
+# __korva.lst in the work directory, and what a failing stage said to
+# __stage.err.
 #
 # Usage: brixel.sh BASE [WORKDIR [DRIVE]]
 #   BASE     path of the run's files without extension (relative to the
@@ -19,7 +21,14 @@ if [ "$#" -lt 1 ] || [ -z "$1" ]; then
   exit 2
 fi
 
-bindir=$(CDPATH='' cd -- "$(dirname -- "$0")" && pwd) || exit 2
+# Parameter expansion and built-ins instead of helper programs wherever they
+# serve: starting a process costs milliseconds, and this script runs for every
+# analysis.
+case $0 in
+  */*) bindir=${0%/*} ;;
+  *) bindir=. ;;
+esac
+bindir=$(CDPATH='' cd -- "$bindir" && pwd) || exit 2
 base=$1
 case $base in
   /*) ;;
@@ -28,7 +37,8 @@ esac
 workdir=${2-}
 out=$base.out
 tmp=$base.out.tmp
-err=$base.err
+# What the failing stage said; in the work directory, like the intermediate files.
+err=__stage.err
 # The engine takes only the first 12 characters of its listing's name, so the
 # listing gets a short name in the work directory.
 listing=__korva.lst
@@ -41,7 +51,6 @@ append_crlf() {
 
 # Ends the run: the output under construction becomes BASE.out.
 publish() {
-  rm -f -- "$err"
   if ! mv -f -- "$tmp" "$out"; then
     echo "brixel.sh: cannot create $out" >&2
     exit 2
@@ -53,7 +62,7 @@ diagnostic() {
   for line in "$@"; do
     printf '%s\n' "$line"
   done
-  if [ -f "$err" ]; then cat -- "$err"; fi
+  if [ -n "$err" ] && [ -f "$err" ]; then cat -- "$err"; fi
 }
 
 # A stage failed: its diagnostic goes to standard error and ends the output,
@@ -73,31 +82,30 @@ listing_messages() {
        /\*\*Error\*\*|\*\*Halt\*\*/ { print; keep = 1 }' "$listing"
 }
 
-# The program NAME beside this script, or NAME itself to be found on the PATH.
-program() {
-  if [ -x "$bindir/$1" ]; then
-    printf '%s\n' "$bindir/$1"
-  else
-    printf '%s\n' "$1"
-  fi
-}
+# The programs beside this script, or else on the PATH.
+trel=$bindir/trel
+korva=$bindir/korva
+fendex=$bindir/fendex
+[ -x "$trel" ] || trel=trel
+[ -x "$korva" ] || korva=korva
+[ -x "$fendex" ] || fendex=fendex
 
-trap 'rm -f -- "$tmp" "$err"; exit 130' HUP INT TERM
+trap 'rm -f -- "$tmp"; exit 130' HUP INT TERM
 
-# Nothing of an earlier run may be taken for this run's result.
-rm -f -- "$out" "$tmp" "$err"
-: >"$tmp" || exit 2
-
-if [ -n "$workdir" ] && ! cd -- "$workdir" 2>"$err"; then
+if [ -n "$workdir" ] && ! cd -- "$workdir" 2>/dev/null; then
+  rm -f -- "$out" "$tmp"
+  err=""
   fail "brixel.sh: cannot enter the work directory $workdir"
 fi
-rm -f -- __trel1 __trel2 __trel3 "$listing"
+# Nothing of an earlier run may be taken for this run's result.
+rm -f -- "$out" "$tmp" "$err" __trel1 __trel2 __trel3 "$listing"
+: >"$tmp" || exit 2
 
-"$(program trel)" "$base.in" 2>"$err"
+"$trel" "$base.in" 2>"$err"
 status=$?
 [ "$status" -eq 0 ] || fail "brixel.sh: trel failed (exit status $status):"
 
-"$(program korva)" "$listing" 2>"$err" <"$base.dsk" >"$tmp"
+"$korva" "$listing" 2>"$err" <"$base.dsk" >"$tmp"
 status=$?
 [ "$status" -eq 0 ] || fail "brixel.sh: korva failed (exit status $status):"
 if [ ! -s __trel3 ]; then
@@ -105,7 +113,7 @@ if [ ! -s __trel3 ]; then
   fail "brixel.sh: korva wrote no coordinates (__trel3); see its listing $(pwd)/$listing"
 fi
 
-"$(program fendex)" "$base.in" __trel3 2>"$err" >>"$tmp"
+"$fendex" "$base.in" __trel3 2>"$err" >>"$tmp"
 status=$?
 [ "$status" -eq 0 ] || fail "brixel.sh: fendex failed (exit status $status):"
 
