@@ -57,15 +57,11 @@ void FORNUM(EngineState& st, int P, std::span<Name8> DELIMS, int ND, int& COUNT,
   for (int k = list.first; k <= list.last;) {
     float w = 0.0f;
     int used = 1;
-    if (isForRangeWord(s.SYM(k)) && k == list.first) {
-      lists::signedNumber(st, k + 1, list.last, w, used);
-      errorAt(st, "(' **Error** in TO-list Syntax : ',A2,1X,F8.3)", Fields().a(s.SYM(k)).r(w), 1,
-              k);
-      used = 1;
-    } else if (isForRangeWord(s.SYM(k)) && k == list.last) {
-      errorAt(st, "(' **Error** in TO-list Syntax : ',F8.3,1X,A2)",
-              Fields().r(previous).a(s.SYM(k)), 1, k);
-    } else if (isForRangeWord(s.SYM(k))) {
+    if (isForRangeWord(s.SYM(k)) && lists::reportValueToAtEdge(st, list, k, previous, used)) {
+      k += used;
+      continue;
+    }
+    if (isForRangeWord(s.SYM(k))) {
       if (!lists::signedNumber(st, k + 1, list.last, w, used)) {
         lists::reportNotANumber(st, k + 1);
       } else if (withinIntRange(st, w, k + used) && previousValid) {

@@ -43,6 +43,25 @@ void reportToAtEdge(EngineState& st, std::string_view fmt, const Extent& list, i
   errorAt(st, fmt, Fields().a(s.SYM(from)).a(s.SYM(from + 1)), 1, k);
 }
 
+bool reportValueToAtEdge(EngineState& st, const Extent& list, int k, float previous, int& used) {
+  const SymbolTable& s = st.SYMTAB;
+  used = 1;
+  if (k == list.first) {
+    float next = 0.0f;
+    int taken = 1;
+    signedNumber(st, k + 1, list.last, next, taken);
+    errorAt(st, "(' **Error** in TO-list Syntax : ',A2,1X,F8.3)", Fields().a(s.SYM(k)).r(next), 1,
+            k);
+    return true;
+  }
+  if (k == list.last) {
+    errorAt(st, "(' **Error** in TO-list Syntax : ',F8.3,1X,A2)", Fields().r(previous).a(s.SYM(k)),
+            1, k);
+    return true;
+  }
+  return false;
+}
+
 Fields rangeFields(const EngineState& st, int k) {
   const SymbolTable& s = st.SYMTAB;
   return Fields().a(s.SYM(k - 1)).a(s.SYM(k)).a(s.SYM(k + 1));

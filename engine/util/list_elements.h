@@ -39,6 +39,10 @@ bool signedNumber(const EngineState& st, int k, int last, float& value, int& use
 void reportNotANumber(EngineState& st, int k);
 // The error for a TO that starts or ends a name list, naming its two symbols.
 void reportToAtEdge(EngineState& st, std::string_view fmt, const Extent& list, int k);
+// For a value list: when the TO at k starts the list (reported with the value
+// after it) or ends it (reported with `previous`, the value before it), writes
+// that error and returns true with `used` the symbols to step over.
+bool reportValueToAtEdge(EngineState& st, const Extent& list, int k, float previous, int& used);
 // The three symbols around the TO at k, for the range messages.
 Fields rangeFields(const EngineState& st, int k);
 
