@@ -105,12 +105,7 @@ Quartic quartic(const OnePoint& p, float s) {
     JE += wt * J * e;
     HE += wt * H * e;
   }
-  Quartic q;
-  q.q4 = static_cast<float>(JJ);
-  q.q3 = static_cast<float>(-4.0L * HJ);
-  q.q2 = static_cast<float>(2.0L * (2.0L * HH - JE));
-  q.q1 = static_cast<float>(4.0L * HE);
-  return q;
+  return quarticFromSums(JJ, HJ, HH, JE, HE);
 }
 
 // One step with the line search of the internal fit; false when the cubic

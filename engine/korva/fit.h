@@ -50,6 +50,10 @@ void SSAGRD(const SSAPAR& par, SsaWork& w, int M);
 struct Quartic {
   float q4 = 0, q3 = 0, q2 = 0, q1 = 0;
 };
+// The quartic's coefficients from the weighted sums of the products of J
+// (the change of a distance along the direction), H and e (the residual).
+Quartic quarticFromSums(long double JJ, long double HJ, long double HH, long double JE,
+                        long double HE);
 // The loss along XCUR - t XDIR as a quartic in t (without its constant).
 Quartic SSAQRT(const SSAPAR& par, const SsaWork& w, int M);
 // The line search along a quartic q of the loss normalised by Q: the step t

@@ -86,6 +86,11 @@ Quartic SSAQRT(const SSAPAR& par, const SsaWork& w, int M) {
     JE += rowJE;
     HE += rowHE;
   }
+  return quarticFromSums(JJ, HJ, HH, JE, HE);
+}
+
+Quartic quarticFromSums(long double JJ, long double HJ, long double HH, long double JE,
+                        long double HE) {
   Quartic q;
   q.q4 = static_cast<float>(JJ);
   q.q3 = static_cast<float>(-4.0L * HJ);
